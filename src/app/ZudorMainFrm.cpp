@@ -1,0 +1,377 @@
+#include "ZudorMainFrm.h"
+#include "animatFrm.h"
+#include "analysis/AnalysePage.h"
+#include "core/options.h"
+#include "fooddb/FoodPage.h"
+#include "gui/dialogs.h"
+#include "gui/handler.h"
+#include "gui/sortedcombobox.h"
+#include "store/foodlookup.h"
+#include "store/tables.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace torval::app {
+
+namespace {
+
+const QString kTitle = QStringLiteral("TORVAL Ernährungsberater");
+const int kLogoOffset = 145;
+
+} // namespace
+
+TZudorMainForm::TZudorMainForm(const StartOptions &options, TAnimatForm *splash, QWidget *parent)
+    : QMainWindow(parent), m_programDir(options.programDir), m_splash(splash)
+{
+    setObjectName(QStringLiteral("ZudorMainForm"));
+    setWindowTitle(kTitle);
+    buildUi();
+    FormCreate(options);
+}
+
+TZudorMainForm::~TZudorMainForm()
+{
+    shutDown();
+}
+
+QString TZudorMainForm::dataDir() const
+{
+    return QDir(m_programDir).filePath(QStringLiteral("Data"));
+}
+
+QString TZudorMainForm::optionsPath() const
+{
+    return QDir(m_programDir).filePath(QStringLiteral("ZudorOpt.cfg"));
+}
+
+QWidget *TZudorMainForm::buildTopBar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("TopBar"));
+    bar->setFixedHeight(55);
+
+    QFont titleFont = font();
+    titleFont.setPointSize(18);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    auto *shadow = new QLabel(kTitle, bar);
+    shadow->setObjectName(QStringLiteral("TitleShadow"));
+    shadow->setFont(titleFont);
+    shadow->setStyleSheet(QStringLiteral("color: silver;"));
+    shadow->setAccessibleName(QString());
+    shadow->move(12, 10);
+    auto *title = new QLabel(kTitle, bar);
+    title->setObjectName(QStringLiteral("TitleLabel"));
+    title->setFont(titleFont);
+    title->setStyleSheet(QStringLiteral("color: navy;"));
+    title->move(10, 8);
+    shadow->adjustSize();
+    title->adjustSize();
+
+    UserBtn = new QPushButton(QStringLiteral("Benutzer ..."), bar);
+    UserBtn->setObjectName(QStringLiteral("UserBtn"));
+    HelpBtn = new QPushButton(QStringLiteral("Hilfe - Übersicht"), bar);
+    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
+    UserLabel = new QLabel(QStringLiteral("< Hauptbenutzer >"), bar);
+    UserLabel->setObjectName(QStringLiteral("UserLabel"));
+    const int x = title->x() + title->width() + 16;
+    UserBtn->setGeometry(x, 6, 110, 22);
+    HelpBtn->setGeometry(x + 116, 6, 120, 22);
+    UserLabel->setGeometry(x, 31, 236, 20);
+
+    LogoImage = new QLabel(bar);
+    LogoImage->setObjectName(QStringLiteral("LogoImage"));
+    const QPixmap logo(QStringLiteral(":/torval/logo.jpg"));
+    LogoImage->setPixmap(logo);
+    LogoImage->setAccessibleName(QStringLiteral("Logo"));
+    LogoImage->setGeometry(0, (55 - logo.height()) / 2, logo.width(), logo.height());
+
+    connect(UserBtn, &QPushButton::clicked, this, [this] { gui::guarded([this] { UserBtnClick(); }); });
+    return bar;
+}
+
+QWidget *TZudorMainForm::placeholderPage(const QString &name, const QString &helpButton, const QString &text)
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(name);
+    auto *label = new QLabel(text, page);
+    label->setAlignment(Qt::AlignCenter);
+    auto *help = new QPushButton(QStringLiteral("F1 - Hilfe"), page);
+    help->setObjectName(helpButton);
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(label, 1);
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(help);
+    layout->addLayout(row);
+    return page;
+}
+
+void TZudorMainForm::buildUi()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_topBar = buildTopBar();
+    layout->addWidget(m_topBar);
+
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    layout->addWidget(PageControl1, 1);
+    setCentralWidget(central);
+
+    StatusPanel1 = new QLabel(QStringLiteral("www.torval-ernaehrung.de"), this);
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    StatusPanel1->setAlignment(Qt::AlignCenter);
+    StatusPanel1->setFixedWidth(600);
+    StatusPanel2 = new QLabel(QStringLiteral("1.0"), this);
+    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    StatusPanel2->setAlignment(Qt::AlignCenter);
+    StatusPanel2->setFixedWidth(50);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(StatusPanel1);
+    statusBar()->addWidget(StatusPanel2);
+
+    resize(792, 599);
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, [this] {
+        static const char *const buttons[] = {"BtnHelp", "BtnHelp2", "BtnHelp3", "BtnHelp4",
+                                              "BtnHelp5", "BtnHelp6", "BtnHelp7", "BtnHelp8"};
+        const int i = PageControl1->currentIndex();
+        if (i >= 0 && i < 8)
+            if (auto *b = findChild<QPushButton *>(QString::fromLatin1(buttons[i])))
+                b->click();
+    });
+}
+
+void TZudorMainForm::FormCreate(const StartOptions &options)
+{
+    // Pages are built first, so that whatever step fails, the window shows
+    // its frame with what was filled.
+    auto buildPages = [this] {
+        auto add = [this](QWidget *page, const QString &caption) { PageControl1->addTab(page, caption); };
+        if (m_tables) {
+            FoodPage = new fooddb::FoodPage(*m_tables, this);
+            FoodPage->setObjectName(QStringLiteral("TabSheet1"));
+            add(FoodPage, QStringLiteral("Einzelanalysen"));
+        } else {
+            add(placeholderPage(QStringLiteral("TabSheet1"), QStringLiteral("BtnHelp"), QString()),
+                QStringLiteral("Einzelanalysen"));
+        }
+        add(placeholderPage(QStringLiteral("TabSheet2"), QStringLiteral("BtnHelp2"), QString()),
+            QStringLiteral("Bestenlisten"));
+        add(placeholderPage(QStringLiteral("TabSheet3"), QStringLiteral("BtnHelp3"), QString()),
+            QStringLiteral("Nährstoffdetails"));
+        add(placeholderPage(QStringLiteral("TabSheet4"), QStringLiteral("BtnHelp4"), QString()),
+            QStringLiteral("Energiebedarfsrechner"));
+        if (m_tables) {
+            AnalysePage = new analysis::AnalysePage(*m_tables, this);
+            AnalysePage->setObjectName(QStringLiteral("AnalyseSheet"));
+            add(AnalysePage, QStringLiteral("Tagesanalysen"));
+        } else {
+            add(placeholderPage(QStringLiteral("AnalyseSheet"), QStringLiteral("BtnHelp5"), QString()),
+                QStringLiteral("Tagesanalysen"));
+        }
+        add(placeholderPage(QStringLiteral("RezepteSheet"), QStringLiteral("BtnHelp6"), QString()),
+            QStringLiteral("Rezeptebibliothek"));
+        add(placeholderPage(QStringLiteral("TabSheet8"), QStringLiteral("BtnHelp7"), QString()),
+            QStringLiteral("Artikeldatenbank"));
+        add(placeholderPage(QStringLiteral("TabSheet6"), QStringLiteral("BtnHelp8"), QString()),
+            QStringLiteral("Infos und Links"));
+        PageControl1->setCurrentIndex(4);
+    };
+
+    bool pagesBuilt = false;
+    const bool ok = gui::guarded([&] {
+        // 6: number and date conventions.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        // 7: screen width.
+        int width = options.screenWidth.value_or(0);
+        if (!options.screenWidth)
+            if (const QScreen *s = QGuiApplication::primaryScreen())
+                width = s->geometry().width();
+        if (width < 800)
+            gui::dialogs().messageDlg(
+                QStringLiteral("Das Programm wurde für eine Bildschirmauflösung entworfen, die mindestens 800 "
+                               "Bildpunkte in der Breite aufweist. Ihre Einstellung ist zu klein.\n\n"
+                               "Bitte ändern Sie unter Systemsteuerung / Anzeige die Bildschirmauflösung auf "
+                               "mindestens 800x600 Bildpunkte!"),
+                gui::Dialogs::Type::Warning, gui::Dialogs::Yes);
+        // 8.
+        firstShow = true;
+        sportEnergy = Fixed4();
+        calcEnergy = Fixed4();
+        // 9.
+        if (m_splash)
+            m_splash->start();
+        // 10: browser history.
+        browserHistory.clear();
+        // 11: tables.
+        try {
+            m_tables = std::make_unique<store::Tables>(dataDir());
+            m_tables->openAll();
+        } catch (...) {
+            buildPages();
+            pagesBuilt = true;
+            throw;
+        }
+        buildPages();
+        pagesBuilt = true;
+        // 12: options file and current user.
+        const torval::StartOptions start = readStartOptions(optionsPath());
+        m_optionsExisted = start.exists;
+        if (start.exists) {
+            carriedLine = start.carried;
+            m_tables->UserTable.locate({QStringLiteral("Name"), QStringLiteral("Vorname")},
+                                       {start.name, start.firstName});
+        }
+        // 13.
+        LoadUserSettings();
+        // 15, 16.
+        FillCategoryChoosers();
+        if (FoodPage->KategorieCombo->count() > 0) {
+            FoodPage->KategorieCombo->selectSilently(0);
+            AnalysePage->KategorieCombo2->selectSilently(0);
+            AnalysePage->KategorieCombo2Change();
+            FoodPage->KategorieComboChange();
+        }
+        // 19.
+        RecalcAnalyse();
+    });
+    if (!pagesBuilt)
+        buildPages();
+    // 20 (also when a step failed).
+    if (m_splash)
+        m_splash->stop();
+    Q_UNUSED(ok)
+}
+
+void TZudorMainForm::FillCategoryChoosers()
+{
+    if (!m_tables || !FoodPage || !AnalysePage)
+        return;
+    const QStringList names = store::categoryNames(m_tables->Query1);
+    QStringList entries;
+    for (const QString &k : names)
+        if (!entries.contains(k, Qt::CaseInsensitive))
+            entries << k;
+    FoodPage->KategorieCombo->setSortedItems(entries);
+    AnalysePage->KategorieCombo2->setSortedItems(entries);
+}
+
+void TZudorMainForm::LoadUserSettings()
+{
+    // The users' settings arrive with the user management.
+}
+
+void TZudorMainForm::SaveUserSettings()
+{
+}
+
+void TZudorMainForm::RecalcAnalyse()
+{
+}
+
+void TZudorMainForm::UserBtnClick()
+{
+    SaveUserSettings();
+}
+
+void TZudorMainForm::FormShow()
+{
+    if (firstShow) {
+        firstShow = false;
+        gui::guarded([this] { UserBtnClick(); });
+    }
+}
+
+void TZudorMainForm::FormActivate()
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    if (QFileInfo::exists(optionsPath()) || !m_tables)
+        return;
+    gui::guarded([this] {
+        m_tables->BedarfTable.locate(QStringLiteral("Gruppe"), QStringLiteral("Frauen 19-24"), {true, true});
+    });
+}
+
+void TZudorMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (firstShow)
+        QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
+}
+
+void TZudorMainForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TZudorMainForm::keyPressEvent(QKeyEvent *event)
+{
+    QMainWindow::keyPressEvent(event);
+}
+
+void TZudorMainForm::placeLogo()
+{
+    if (LogoImage)
+        LogoImage->move(width() - kLogoOffset, LogoImage->y());
+}
+
+void TZudorMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    placeLogo();
+}
+
+void TZudorMainForm::closeEvent(QCloseEvent *event)
+{
+    shutDown();
+    event->accept();
+}
+
+void TZudorMainForm::shutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    // FormClose.
+    gui::guarded([this] { SaveUserSettings(); });
+    // FormDestroy: the options file, then the tables, whatever happened.
+    gui::guarded([this] {
+        OptionsFile o;
+        if (m_tables && m_tables->BedarfTable.isOpen())
+            o.group = m_tables->BedarfTable.asString(QStringLiteral("Gruppe"));
+        o.carried = carriedLine;
+        if (m_tables && m_tables->UserTable.isOpen()) {
+            o.name = m_tables->UserTable.asString(QStringLiteral("Name"));
+            o.firstName = m_tables->UserTable.asString(QStringLiteral("Vorname"));
+        }
+        o.write(optionsPath());
+    });
+    if (m_tables)
+        m_tables->closeAll();
+}
+
+} // namespace torval::app

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/numfmt.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace torval::store {
+class Tables;
+}
+namespace torval::fooddb {
+class FoodPage;
+}
+namespace torval::analysis {
+class AnalysePage;
+}
+
+namespace torval::app {
+
+class TAnimatForm;
+
+// What the main window is started with; tests set the program directory and
+// the screen width.
+struct StartOptions
+{
+    QString programDir;
+    std::optional<int> screenWidth;
+};
+
+// The main window: owns the tables, the pages and the run's values.
+class TZudorMainForm final : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TZudorMainForm)
+
+public:
+    explicit TZudorMainForm(const StartOptions &options, TAnimatForm *splash = nullptr, QWidget *parent = nullptr);
+    ~TZudorMainForm() override;
+
+    QString programDir() const { return m_programDir; }
+    QString dataDir() const;
+    QString optionsPath() const;
+    // Null when the tables could not be opened.
+    store::Tables *tables() const { return m_tables.get(); }
+
+    // Operations shared with the pages.
+    void FillCategoryChoosers();
+    void LoadUserSettings();
+    void SaveUserSettings();
+    void RecalcAnalyse();
+    void UserBtnClick();
+    // Runs the whole shut-down (settings, options file, tables) once.
+    void shutDown();
+
+    // Values held for the run.
+    bool firstShow = true;
+    Fixed4 sportEnergy;
+    Fixed4 calcEnergy;
+    QString sportList;
+    QString carriedLine;
+    QStringList browserHistory;
+
+    QTabWidget *PageControl1 = nullptr;
+    QLabel *UserLabel = nullptr;
+    QPushButton *UserBtn = nullptr;
+    QPushButton *HelpBtn = nullptr;
+    QLabel *LogoImage = nullptr;
+    QLabel *StatusPanel1 = nullptr;
+    QLabel *StatusPanel2 = nullptr;
+    fooddb::FoodPage *FoodPage = nullptr;
+    analysis::AnalysePage *AnalysePage = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildUi();
+    QWidget *buildTopBar();
+    QWidget *placeholderPage(const QString &name, const QString &helpButton, const QString &text);
+    void FormCreate(const StartOptions &options);
+    void FormShow();
+    void FormActivate();
+    void placeLogo();
+
+    QString m_programDir;
+    std::unique_ptr<store::Tables> m_tables;
+    TAnimatForm *m_splash;
+    bool m_activated = false;
+    bool m_optionsExisted = false;
+    bool m_shutDown = false;
+    QWidget *m_topBar = nullptr;
+};
+
+} // namespace torval::app

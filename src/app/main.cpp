@@ -1,0 +1,36 @@
+// TORVAL Ernährungsberater: program entry.
+#include "animatFrm.h"
+#include "ZudorMainFrm.h"
+#include "gui/dialogs.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TORVAL Ernährungsberater"));
+    QApplication::setApplicationDisplayName(QStringLiteral("TORVAL Ernährungsberater"));
+
+    // Standard dialogs and buttons in German.
+    QTranslator qtGerman;
+    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtGerman);
+
+    torval::gui::WidgetDialogs boxes;
+    torval::gui::setDialogs(&boxes);
+
+    torval::app::TAnimatForm splash;
+    splash.start();
+    torval::app::StartOptions options;
+    options.programDir = QApplication::applicationDirPath();
+    torval::app::TZudorMainForm mainForm(options, &splash);
+    boxes.setParent(&mainForm);
+    splash.stop();
+    mainForm.show();
+    const int rc = QApplication::exec();
+    mainForm.shutDown();
+    return rc;
+}

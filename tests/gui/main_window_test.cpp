@@ -1,0 +1,178 @@
+#include "app/ZudorMainFrm.h"
+#include "core/textfile.h"
+#include "fooddb/FoodPage.h"
+#include "gui/sortedcombobox.h"
+#include "store/tables.h"
+#include "support/scripteddialogs.h"
+#include "support/testdata.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace torval;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    test::TempProgramDir dir;
+    test::ScriptedDialogs boxes;
+
+    void SetUp() override { gui::setDialogs(&boxes); }
+    void TearDown() override { gui::setDialogs(nullptr); }
+
+    std::unique_ptr<app::TZudorMainForm> start(std::optional<int> width = 1024)
+    {
+        app::StartOptions o;
+        o.programDir = dir.path();
+        o.screenWidth = width;
+        return std::make_unique<app::TZudorMainForm>(o);
+    }
+    QStringList items(QComboBox *c)
+    {
+        QStringList out;
+        for (int i = 0; i < c->count(); ++i)
+            out << c->itemText(i);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartUpFillsBothCategoryChoosersAndShowsTheFirstFood)
+{
+    auto w = start();
+    const QStringList expected = {QStringLiteral("Eier"), QStringLiteral("Fette und Öle"), QStringLiteral("Gerichte"),
+                                  QStringLiteral("Getränke"), QStringLiteral("Getreide und Teigwaren"),
+                                  QStringLiteral("Käse"), QStringLiteral("Milch und Milchprodukte"),
+                                  QStringLiteral("Obst"), QStringLiteral("Süßwaren")};
+    auto *kat = w->findChild<gui::SortedComboBox *>(QStringLiteral("KategorieCombo"));
+    auto *kat2 = w->findChild<gui::SortedComboBox *>(QStringLiteral("KategorieCombo2"));
+    ASSERT_TRUE(kat && kat2);
+    EXPECT_EQ(items(kat), expected);
+    EXPECT_EQ(items(kat2), expected);
+    EXPECT_EQ(w->findChild<QLineEdit *>(QStringLiteral("SearchEdit"))->text(), QStringLiteral("Eigelb"));
+    EXPECT_EQ(w->findChild<QLineEdit *>(QStringLiteral("SearchEdit2"))->text(), QStringLiteral("Eigelb"));
+    EXPECT_EQ(w->findChild<QLabel *>(QStringLiteral("HeadingLabel"))->text(), QStringLiteral("Eigelb (100 g)"));
+    EXPECT_EQ(w->PageControl1->count(), 8);
+    EXPECT_EQ(w->PageControl1->tabText(w->PageControl1->currentIndex()), QStringLiteral("Tagesanalysen"));
+    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Hauptbenutzer >"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("TORVAL Ernährungsberater"));
+    EXPECT_EQ(w->size(), QSize(792, 599));
+    // Filtering is off again: the day's computation sees every food.
+    EXPECT_FALSE(w->tables()->NMTable.filtered());
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, PagesInTheirOrder)
+{
+    auto w = start();
+    const QStringList captions = {QStringLiteral("Einzelanalysen"),    QStringLiteral("Bestenlisten"),
+                                  QStringLiteral("Nährstoffdetails"),  QStringLiteral("Energiebedarfsrechner"),
+                                  QStringLiteral("Tagesanalysen"),     QStringLiteral("Rezeptebibliothek"),
+                                  QStringLiteral("Artikeldatenbank"),  QStringLiteral("Infos und Links")};
+    for (int i = 0; i < captions.size(); ++i)
+        EXPECT_EQ(w->PageControl1->tabText(i), captions[i]);
+}
+
+TEST_F(MainWindowTest, ScreenWidthWarningBelow800Only)
+{
+    for (const auto &[width, warned] : {std::pair{799, true}, std::pair{800, false}, std::pair{1920, false}}) {
+        boxes.shown.clear();
+        auto w = start(width);
+        const QStringList dlgs = boxes.texts(QStringLiteral("dlg"));
+        EXPECT_EQ(!dlgs.isEmpty(), warned) << width;
+        if (warned) {
+            EXPECT_TRUE(dlgs.first().startsWith(QStringLiteral("Das Programm wurde für eine Bildschirmauflösung")));
+            EXPECT_TRUE(dlgs.first().contains(QStringLiteral("zu klein.\n\nBitte ändern Sie")));
+            EXPECT_EQ(boxes.shown.first().type, gui::Dialogs::Type::Warning);
+            EXPECT_EQ(boxes.shown.first().buttons, int(gui::Dialogs::Yes));
+        }
+        w->shutDown();
+    }
+}
+
+TEST_F(MainWindowTest, OptionsFileRoundTripCarriesLineSeven)
+{
+    writeLines(dir.file(QStringLiteral("ZudorOpt.cfg")),
+               {QStringLiteral("x"), QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("x"),
+                QStringLiteral("x"), QStringLiteral("Farbe=blau; ÄÖÜ"), QString(), QString()});
+    auto w = start();
+    EXPECT_EQ(w->carriedLine, QStringLiteral("Farbe=blau; ÄÖÜ"));
+    w->close();
+    const QStringList lines = readLines(dir.file(QStringLiteral("ZudorOpt.cfg")));
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[6], QStringLiteral("Farbe=blau; ÄÖÜ"));
+    EXPECT_FALSE(w->tables()->NMTable.isOpen());
+}
+
+TEST_F(MainWindowTest, FirstRunWritesTheOptionsFileAtTheEnd)
+{
+    ASSERT_FALSE(QFile::exists(dir.file(QStringLiteral("ZudorOpt.cfg"))));
+    auto w = start();
+    w->shutDown();
+    const QStringList lines = readLines(dir.file(QStringLiteral("ZudorOpt.cfg")));
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[0], QStringLiteral("Säuglinge 0-3 Monate")); // first record until a user chooses a group
+    EXPECT_EQ(lines[6], QString());
+}
+
+TEST_F(MainWindowTest, UnwritableOptionsFileShowsTheErrorAndStillClosesTables)
+{
+    auto w = start();
+    // A directory where the file should go makes the write fail.
+    QDir().mkpath(dir.file(QStringLiteral("ZudorOpt.cfg")));
+    w->shutDown();
+    const QStringList errors = boxes.texts(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().contains(QStringLiteral("ZudorOpt.cfg"))) << errors.first().toStdString();
+    EXPECT_TRUE(errors.first().endsWith(u'.'));
+    EXPECT_FALSE(w->tables()->NMTable.isOpen());
+}
+
+TEST_F(MainWindowTest, MissingTablesEndStartUpWithTheErrorAndTheWindowStillOpens)
+{
+    QFile::remove(dir.file(QStringLiteral("Data/torval.db")));
+    auto w = start();
+    const QStringList errors = boxes.texts(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().contains(QStringLiteral("kann nicht geöffnet werden"))) << errors.first().toStdString();
+    EXPECT_EQ(w->PageControl1->count(), 8);
+    w->show();
+    w->shutDown();
+}
+
+TEST_F(MainWindowTest, F1PressesTheHelpButtonOfTheActivePage)
+{
+    auto w = start();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    const QStringList buttons = {QStringLiteral("BtnHelp"),  QStringLiteral("BtnHelp2"), QStringLiteral("BtnHelp3"),
+                                 QStringLiteral("BtnHelp4"), QStringLiteral("BtnHelp5"), QStringLiteral("BtnHelp6"),
+                                 QStringLiteral("BtnHelp7"), QStringLiteral("BtnHelp8")};
+    for (int i = 0; i < 8; ++i) {
+        w->PageControl1->setCurrentIndex(i);
+        auto *b = w->findChild<QPushButton *>(buttons[i]);
+        ASSERT_TRUE(b) << i;
+        EXPECT_TRUE(w->PageControl1->widget(i)->isAncestorOf(b)) << i;
+        QSignalSpy spy(b, &QPushButton::clicked);
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        EXPECT_EQ(spy.count(), 1) << i;
+    }
+}
+
+TEST_F(MainWindowTest, LogoKeepsItsDistanceFromTheRightEdge)
+{
+    auto w = start();
+    w->show();
+    w->resize(1000, 700);
+    QTest::qWait(0);
+    EXPECT_EQ(w->LogoImage->x(), w->width() - 145);
+}
