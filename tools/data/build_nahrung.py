@@ -171,6 +171,10 @@ def build():
     def sr28_values(ndb):
         src = sr28[ndb]
         values = {ours: number(src[theirs]) for ours, theirs in SR28_FIELDS.items()}
+        if values['Kohlenhydrate'] is None and values['Ballaststoffe'] is None:
+            # No fibre figure, so no "available" carbohydrate: take the
+            # carbohydrate by difference (it then still holds the fibre).
+            values['Kohlenhydrate'] = number(src['carbohydrate_by_difference_g'])
         if values['Vitamin_A'] is None and number(src['vitamin_a_rae_ug']) == 0:
             values['Vitamin_A'] = 0.0  # no retinol and no provitamin A at all
         values['Vitamin_K'] = vitamin_k.get(ndb)
@@ -229,6 +233,7 @@ def build():
         else:
             uric, uric_note = purines.evaluate(reference), kind + ':' + reference
 
+        values['Energie'] = round(values['Energie'], DECIMALS['Energie'])
         record = {
             'Kategorie': category, 'Nahrungsmittel': name, 'Food': english[:40].strip(),
             'Joule': fmt(round(values['Energie'] * 4.184), 0),
