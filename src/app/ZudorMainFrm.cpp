@@ -20,8 +20,16 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+// The logo lives in the GUI library's resources, which a static library has
+// to register itself.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace torval::app {
 
@@ -35,6 +43,7 @@ const int kLogoOffset = 145;
 TZudorMainForm::TZudorMainForm(const StartOptions &options, TAnimatForm *splash, QWidget *parent)
     : QMainWindow(parent), m_programDir(options.programDir), m_splash(splash)
 {
+    initResources();
     setObjectName(QStringLiteral("ZudorMainForm"));
     setWindowTitle(kTitle);
     buildUi();
@@ -130,6 +139,16 @@ void TZudorMainForm::buildUi()
 
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // All eight captions stay visible at the window's starting width.
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 3px 3px; border: 1px solid #b4b4b4; border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e6e6e6; }"
+        "QTabBar::tab:selected { background: palette(base); }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
+    QFont tabFont = PageControl1->tabBar()->font();
+    tabFont.setPointSizeF(tabFont.pointSizeF() * 0.9);
+    PageControl1->tabBar()->setFont(tabFont);
     layout->addWidget(PageControl1, 1);
     setCentralWidget(central);
 
