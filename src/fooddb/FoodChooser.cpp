@@ -82,21 +82,20 @@ void FoodChooser::searchClicked()
     const QString word = m_search->text();
     if (word.isEmpty())
         return;
-    store::Query &q = m_tables.Query1;
-    const QStringList names = store::searchFoodNames(q, word);
-    if (names.isEmpty())
+    const store::FoodHits hits = store::searchFoods(m_tables.Query1, word);
+    if (hits.names.isEmpty())
         return;
-    if (names.size() > 1) {
-        TSearchForm dlg(names, m_search->window());
+    int row = 0;
+    if (hits.names.size() > 1) {
+        TSearchForm dlg(hits.names, m_search->window());
         if (dlg.exec() != QDialog::Accepted)
             return;
-        if (!q.locate(QStringLiteral("Nahrungsmittel"), dlg.selectedName()))
+        row = hits.indexOf(dlg.selectedName());
+        if (row < 0)
             return;
-    } else {
-        q.first();
     }
-    const QString category = q.asString(QStringLiteral("Kategorie"));
-    const QString name = q.asString(QStringLiteral("Nahrungsmittel"));
+    const QString category = hits.categories.at(row);
+    const QString name = hits.names.at(row);
     const int k = m_categories->indexOfText(category);
     if (k >= 0)
         m_categories->selectSilently(k);

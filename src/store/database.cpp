@@ -28,6 +28,51 @@ void foldFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
     sqlite3_result_text(ctx, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
 }
 
+bool isAscii(const unsigned char *p, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if (p[i] & 0x80)
+            return false;
+    return true;
+}
+
+// Equality (or, with prefix, "begins with") ignoring letter case across the
+// whole of Unicode; plain ASCII takes a fast path.
+void caseInsensitiveMatch(sqlite3_context *ctx, int argc, sqlite3_value **argv, bool prefix)
+{
+    Q_UNUSED(argc)
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_int(ctx, 0);
+        return;
+    }
+    const auto *a = sqlite3_value_text(argv[0]);
+    const int na = sqlite3_value_bytes(argv[0]);
+    const auto *b = sqlite3_value_text(argv[1]);
+    const int nb = sqlite3_value_bytes(argv[1]);
+    if (isAscii(a, na) && isAscii(b, nb)) {
+        if (prefix ? na < nb : na != nb) {
+            sqlite3_result_int(ctx, 0);
+            return;
+        }
+        sqlite3_result_int(ctx, sqlite3_strnicmp(reinterpret_cast<const char *>(a),
+                                                 reinterpret_cast<const char *>(b), nb) == 0);
+        return;
+    }
+    const QString fa = QString::fromUtf8(reinterpret_cast<const char *>(a), na).toCaseFolded();
+    const QString fb = QString::fromUtf8(reinterpret_cast<const char *>(b), nb).toCaseFolded();
+    sqlite3_result_int(ctx, prefix ? fa.startsWith(fb) : fa == fb);
+}
+
+void caseInsensitiveEqual(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    caseInsensitiveMatch(ctx, argc, argv, false);
+}
+
+void caseInsensitivePrefix(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    caseInsensitiveMatch(ctx, argc, argv, true);
+}
+
 } // namespace
 
 Statement::Statement(sqlite3 *db, const QString &sql) : m_db(db), m_sql(sql)
@@ -146,6 +191,10 @@ Database::Database(const QString &dataDir, bool create) : m_dataDir(dataDir)
     sqlite3_busy_timeout(m_db, 2000);
     sqlite3_create_function(m_db, "torval_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldFunction,
                             nullptr, nullptr);
+    sqlite3_create_function(m_db, "torval_ieq", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            caseInsensitiveEqual, nullptr, nullptr);
+    sqlite3_create_function(m_db, "torval_iprefix", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            caseInsensitivePrefix, nullptr, nullptr);
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     exec(QStringLiteral("PRAGMA synchronous=FULL"));
     // Food search compares letter case exactly.

@@ -27,8 +27,7 @@ QStringList distinctNames(Table &table, const QString &field)
 {
     QStringList out;
     QSet<QString> seen;
-    for (bool ok = table.first(); ok; ok = table.next()) {
-        const QString name = table.asString(field);
+    for (const QString &name : table.fieldTexts(field)) {
         const QString key = name.toCaseFolded();
         if (!seen.contains(key)) {
             seen.insert(key);
@@ -38,14 +37,23 @@ QStringList distinctNames(Table &table, const QString &field)
     return out;
 }
 
-QStringList searchFoodNames(Query &query, const QString &word)
+FoodHits searchFoods(Query &query, const QString &word)
 {
     query.setSql(foodSearchSql(word));
     query.open();
-    QStringList out;
-    for (bool ok = query.first(); ok; ok = query.next())
-        out << query.asString(QStringLiteral("Nahrungsmittel"));
-    return out;
+    FoodHits hits;
+    const QString name = QStringLiteral("Nahrungsmittel");
+    const QString category = QStringLiteral("Kategorie");
+    for (bool ok = query.hasRecord(); ok; ok = query.next()) {
+        hits.names << query.asString(name);
+        hits.categories << query.asString(category);
+    }
+    return hits;
+}
+
+QStringList searchFoodNames(Query &query, const QString &word)
+{
+    return searchFoods(query, word).names;
 }
 
 bool locateFood(Table &foods, const QString &name)

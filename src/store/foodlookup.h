@@ -15,8 +15,18 @@ QStringList categoryNames(Query &query);
 // order, each name once (letter case ignored), in the order met.
 QStringList distinctNames(Table &table, const QString &field);
 
-// Runs the food search for a word through the query handle and returns the
-// names found in result order, duplicates kept. The query stays open.
+// What the food search found, in result order, duplicates kept.
+struct FoodHits
+{
+    QStringList names;
+    QStringList categories;
+    // Index of the first hit whose name equals name exactly, -1 if none.
+    int indexOf(const QString &name) const { return int(names.indexOf(name)); }
+};
+
+// Runs the food search for a word through the query handle. The query stays
+// open on its result.
+FoodHits searchFoods(Query &query, const QString &word);
 QStringList searchFoodNames(Query &query, const QString &word);
 
 // Makes the first food of that name (letter case ignored) the current record

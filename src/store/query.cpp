@@ -24,6 +24,7 @@ void Query::open()
         m_names << m_stmt->columnName(i);
         m_types << m_stmt->declaredType(i);
     }
+    m_used = QVector<bool>(m_names.size(), false);
     m_open = true;
     first();
 }
@@ -38,11 +39,23 @@ void Query::close()
     m_count = -1;
 }
 
-void Query::readRow()
+QVariant Query::columnValue(int c) const
 {
-    m_row.resize(m_names.size());
-    for (int i = 0; i < m_names.size(); ++i)
-        m_row[i] = m_stmt->column(i);
+    if (!m_hasRow || c < 0 || c >= m_names.size())
+        return {};
+    m_used[c] = true;
+    if (!m_rowCopied)
+        return m_stmt->column(c);
+    if (!m_copied.at(c)) {
+        // A column first read after the walk passed the end: read the last
+        // row again.
+        Statement again(m_db.handle(), m_sql);
+        for (int i = 0; i < m_recNo; ++i)
+            again.step();
+        m_lastRow[c] = again.column(c);
+        m_copied[c] = true;
+    }
+    return m_lastRow.at(c);
 }
 
 bool Query::first()
@@ -50,11 +63,10 @@ bool Query::first()
     if (!m_open)
         throw Error(QStringLiteral("Die Abfrage ist nicht geöffnet"));
     m_stmt->reset();
+    m_rowCopied = false;
     m_hasRow = m_stmt->step();
     m_eof = !m_hasRow;
     m_recNo = m_hasRow ? 1 : 0;
-    if (m_hasRow)
-        readRow();
     return m_hasRow;
 }
 
@@ -62,12 +74,22 @@ bool Query::next()
 {
     if (!m_open || m_eof)
         return false;
+    // The last row stays readable at the end, as with a table: keep a copy
+    // of the current row before stepping past it.
+    QVector<QVariant> current(m_names.size());
+    QVector<bool> copied(m_names.size(), false);
+    for (int i = 0; i < m_names.size(); ++i)
+        if (m_used.at(i)) {
+            current[i] = m_stmt->column(i);
+            copied[i] = true;
+        }
     if (m_stmt->step()) {
-        readRow();
         ++m_recNo;
         return true;
     }
-    // The last row stays readable, as with a table at its end.
+    m_lastRow = current;
+    m_copied = copied;
+    m_rowCopied = true;
     m_eof = true;
     return false;
 }
@@ -90,7 +112,7 @@ bool Query::locate(const QString &field, const QString &value, bool caseInsensit
     const int savedRecNo = m_recNo;
     const Qt::CaseSensitivity cs = caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
     for (bool ok = first(); ok; ok = next())
-        if (m_row.at(c).toString().compare(value, cs) == 0)
+        if (columnValue(c).toString().compare(value, cs) == 0)
             return true;
     // Not found: back to where the walk stood.
     first();
@@ -117,14 +139,13 @@ int Query::columnOrThrow(const QString &field) const
 
 QVariant Query::value(const QString &field) const
 {
-    const int c = columnOrThrow(field);
-    return m_hasRow ? m_row.value(c) : QVariant();
+    return columnValue(columnOrThrow(field));
 }
 
 QString Query::asString(const QString &field) const
 {
     const int c = columnOrThrow(field);
-    const QVariant v = m_hasRow ? m_row.value(c) : QVariant();
+    const QVariant v = columnValue(c);
     if (v.isNull())
         return QString();
     const QString &type = m_types.at(c);

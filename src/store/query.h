@@ -50,7 +50,7 @@ public:
 private:
     int column(const QString &field) const;
     int columnOrThrow(const QString &field) const;
-    void readRow();
+    QVariant columnValue(int c) const;
 
     Database &m_db;
     QString m_sql;
@@ -62,7 +62,13 @@ private:
     int m_count = -1;
     QStringList m_names;
     QStringList m_types;
-    QVector<QVariant> m_row;
+    // Values are read from the statement as they are asked for; the last row
+    // is copied when the walk passes the end, so it stays readable.
+    // Only the columns read so far are copied on each step.
+    mutable QVector<QVariant> m_lastRow;
+    mutable QVector<bool> m_used;
+    mutable QVector<bool> m_copied;
+    bool m_rowCopied = false;
 };
 
 } // namespace torval::store

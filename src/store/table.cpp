@@ -312,11 +312,10 @@ bool Table::locate(const QStringList &fields, const QVariantList &values, Locate
         if (isTextual(f.type)) {
             const QString text = v.toString();
             if (options.caseInsensitive && options.partialKey) {
-                conds << QStringLiteral("substr(torval_fold(") + q
-                             + QStringLiteral("),1,length(torval_fold(?))) = torval_fold(?)");
-                w.params << text << text;
+                conds << QStringLiteral("torval_iprefix(") + q + QStringLiteral(", ?)");
+                w.params << text;
             } else if (options.caseInsensitive) {
-                conds << QStringLiteral("torval_fold(") + q + QStringLiteral(") = torval_fold(?)");
+                conds << QStringLiteral("torval_ieq(") + q + QStringLiteral(", ?)");
                 w.params << text;
             } else if (options.partialKey) {
                 conds << QStringLiteral("substr(") + q + QStringLiteral(",1,length(?)) = ?");
@@ -432,10 +431,10 @@ bool Table::isNull(const QString &field) const
     return value(field).isNull();
 }
 
-QString Table::asString(const QString &field) const
+namespace {
+
+QString textOf(const FieldDef &f, const QVariant &v)
 {
-    const FieldDef &f = m_def->fields.at(fieldIndexOrThrow(field));
-    const QVariant v = value(field);
     if (v.isNull())
         return QString();
     switch (f.type) {
@@ -453,6 +452,29 @@ QString Table::asString(const QString &field) const
             return formatGeneral(v.toDouble());
         return v.toString();
     }
+}
+
+} // namespace
+
+QString Table::asString(const QString &field) const
+{
+    return textOf(m_def->fields.at(fieldIndexOrThrow(field)), value(field));
+}
+
+QStringList Table::fieldTexts(const QString &field)
+{
+    requireOpen();
+    const FieldDef &f = m_def->fields.at(fieldIndexOrThrow(field));
+    const Where w = where();
+    Statement &s = m_db.cached(QStringLiteral("SELECT ") + quoteIdent(f.name) + QStringLiteral(" FROM ")
+                               + quoteIdent(m_def->fileName) + QStringLiteral(" WHERE ") + w.sql
+                               + QStringLiteral(" ORDER BY ") + orderKeys().join(u','));
+    s.bindAll(w.params);
+    QStringList out;
+    while (s.step())
+        out << textOf(f, s.column(0));
+    s.reset();
+    return out;
 }
 
 double Table::asFloat(const QString &field) const

@@ -87,6 +87,9 @@ public:
     int asInteger(const QString &field) const;
     bool asBoolean(const QString &field) const;
     QDate asDate(const QString &field) const;
+    // One field of every record the handle shows, as text, in the handle's
+    // order; the current record does not move.
+    QStringList fieldTexts(const QString &field);
 
     // Writing needs edit() or append() first.
     void setValue(const QString &field, const QVariant &value);

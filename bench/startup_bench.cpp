@@ -1,0 +1,56 @@
+// Times the program's start-up to its idle main window against a bare
+// QMainWindow program, alternating runs; prints medians and their ratio.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+double runOnce(const QString &program)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TORVAL_EXIT_WHEN_IDLE"), QStringLiteral("1"));
+    if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    QElapsedTimer t;
+    t.start();
+    p.start(program, {});
+    p.waitForFinished(60000);
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString torval = QDir(dir).filePath(QStringLiteral("torval"));
+    const QString bare = QDir(dir).filePath(QStringLiteral("bare_window"));
+    const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 21;
+    runOnce(torval); // warm the caches
+    runOnce(bare);
+    std::vector<double> a, b;
+    for (int i = 0; i < runs; ++i) {
+        a.push_back(runOnce(torval));
+        b.push_back(runOnce(bare));
+    }
+    const double ma = median(a), mb = median(b);
+    QTextStream out(stdout);
+    out << "torval start-up median: " << ma << " ms\n"
+        << "bare QMainWindow median: " << mb << " ms\n"
+        << "ratio: " << ma / mb << " (target <= 1.3)\n";
+    return 0;
+}
