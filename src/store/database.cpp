@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <sqlite3.h>
+#include <string_view>
 
 namespace torval::store {
 
@@ -71,6 +72,59 @@ void caseInsensitiveEqual(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 void caseInsensitivePrefix(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 {
     caseInsensitiveMatch(ctx, argc, argv, true);
+}
+
+// LIKE as the food search needs it: '%' and '_' as wildcards, letter case
+// compared exactly. A pattern "%word%" without other wildcards, the food
+// search's own form, is a plain substring search.
+bool likeMatch(const char *t, const char *tEnd, const char *p, const char *pEnd)
+{
+    while (p < pEnd) {
+        if (*p == '%') {
+            while (p < pEnd && *p == '%')
+                ++p;
+            if (p == pEnd)
+                return true;
+            for (const char *s = t; s <= tEnd; ++s)
+                if ((s == tEnd || (static_cast<unsigned char>(*s) & 0xC0) != 0x80) && likeMatch(s, tEnd, p, pEnd))
+                    return true;
+            return false;
+        }
+        if (t == tEnd)
+            return false;
+        if (*p == '_') {
+            ++p;
+            ++t;
+            while (t < tEnd && (static_cast<unsigned char>(*t) & 0xC0) == 0x80)
+                ++t;
+            continue;
+        }
+        if (*p != *t)
+            return false;
+        ++p;
+        ++t;
+    }
+    return t == tEnd;
+}
+
+void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    const auto *pattern = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(argv[1]));
+    if (!pattern || !text) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const int np = sqlite3_value_bytes(argv[0]);
+    const int nt = sqlite3_value_bytes(argv[1]);
+    const std::string_view pv(pattern, size_t(np));
+    if (np >= 2 && pv.front() == '%' && pv.back() == '%'
+        && pv.substr(1, size_t(np - 2)).find_first_of("%_") == std::string_view::npos) {
+        sqlite3_result_int(ctx, std::string_view(text, size_t(nt)).find(pv.substr(1, size_t(np - 2)))
+                                    != std::string_view::npos);
+        return;
+    }
+    sqlite3_result_int(ctx, likeMatch(text, text + nt, pattern, pattern + np));
 }
 
 } // namespace
@@ -197,8 +251,13 @@ Database::Database(const QString &dataDir, bool create) : m_dataDir(dataDir)
                             caseInsensitivePrefix, nullptr, nullptr);
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    // Keep the whole food table in memory once read: searches scan it.
+    exec(QStringLiteral("PRAGMA cache_size=-65536"));
+    exec(QStringLiteral("PRAGMA mmap_size=268435456"));
     // Food search compares letter case exactly.
     exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));
+    sqlite3_create_function(m_db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction, nullptr,
+                            nullptr);
     exec(QStringLiteral("CREATE TABLE IF NOT EXISTS _meta (key TEXT PRIMARY KEY, value TEXT)"));
 }
 

@@ -278,6 +278,27 @@ TEST_F(TableTest, FoodSearchComparesLetterCaseExactly)
     EXPECT_EQ(tables.Query1.recordCount(), 0);
 }
 
+TEST_F(TableTest, LikeKeepsItsWildcardsAndComparesCaseExactly)
+{
+    Query &q = tables.Query1;
+    auto names = [&](const QString &pattern) {
+        q.setSql(QStringLiteral("Select Nahrungsmittel from \"Nahrung.adt\" where Nahrungsmittel like '") + pattern
+                 + QStringLiteral("' order by NM_Nr"));
+        q.open();
+        QStringList out;
+        for (bool ok = q.hasRecord(); ok; ok = q.next())
+            out << q.asString(QStringLiteral("Nahrungsmittel"));
+        return out;
+    };
+    EXPECT_EQ(names(QStringLiteral("%pfel,%")), (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Apfel, roh")}));
+    EXPECT_EQ(names(QStringLiteral("Ap_el,%")), (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Apfel, roh")}));
+    EXPECT_EQ(names(QStringLiteral("%n_l")), QStringList{QStringLiteral("Olivenöl")}); // _ is one character, ö too
+    EXPECT_EQ(names(QStringLiteral("Reis")), QStringList{QStringLiteral("Reis")});
+    EXPECT_EQ(names(QStringLiteral("reis")), QStringList());
+    EXPECT_EQ(names(QStringLiteral("%ÖL%")), QStringList());
+    EXPECT_EQ(names(QStringLiteral("Öl%")), QStringList{QStringLiteral("Öl, pflanzlich")});
+}
+
 TEST_F(TableTest, QueryWalksAndCountsLikeATable)
 {
     Query &q = tables.Query1;
