@@ -1,0 +1,46 @@
+#pragma once
+
+#include "catalogue.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace torval {
+
+// What the page "Einzelanalysen" shows for one food record: per catalogue
+// nutrient the value text and the bar position, the energy in kJ and the
+// heading. An unknown value (no figure in the food table) shows "k. A."
+// with an empty bar.
+struct NutrientCell
+{
+    QString valueText;
+    int bar = 0; // 0 ... 100
+    bool known = true;
+};
+
+struct SingleFoodDisplay
+{
+    QString heading;
+    std::array<NutrientCell, kNutrientCount> cells;
+    QString kilojouleText;
+};
+
+using NutrientValues = std::array<std::optional<double>, kNutrientCount>;
+
+// The text shown for a value that the food table does not know.
+QString unknownValueText();
+
+// value × 100 ÷ fullScale, rounded half to even, held within 0 and 100.
+int barPosition(double value, double fullScale);
+
+// Energy in kJ: kcal × 4.18 rounded half to even, computed exactly on the
+// kcal value held with four decimals.
+QString kilojouleText(double kcal);
+
+// The heading before any food is shown.
+QString noFoodHeading();
+
+SingleFoodDisplay singleFoodDisplay(const QString &foodName, const NutrientValues &values);
+
+} // namespace torval
