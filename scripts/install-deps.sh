@@ -5,11 +5,10 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n
-  qt6-webengine-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libgl1-mesa-dri fonts-dejavu-core imagemagick
+  xvfb xauth libgl1-mesa-dri fonts-dejavu-core
 )
 
 missing=()
