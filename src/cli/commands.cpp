@@ -1,5 +1,8 @@
 #include "commands.h"
 #include "core/catalogue.h"
+#include "core/clock.h"
+#include "core/diet.h"
+#include "core/energy.h"
 #include "core/error.h"
 #include "core/numfmt.h"
 #include "store/foodlookup.h"
@@ -40,7 +43,11 @@ int usage(QTextStream &err)
     err << "Aufruf: torval-cli [--data VERZEICHNIS] BEFEHL ...\n"
            "Befehle:\n"
            "  search WORT   Nahrungsmittel suchen\n"
-           "  food NAME     Nährwerte eines Nahrungsmittels je 100 g\n";
+           "  food NAME     Nährwerte eines Nahrungsmittels je 100 g\n"
+           "  energy [--weight KG] [--sex 0|1] [--activity 0..3] [--hours H] [--sport KCAL]\n"
+           "                Grundumsatz;Arbeitsumsatz;Gesamtumsatz in kcal\n"
+           "  diet [--start TT.MM.JJJJ] --from KG --to KG [--kcal KCAL]\n"
+           "                Ende einer Reduktionsdiät\n";
     return 2;
 }
 
@@ -71,11 +78,70 @@ int foodCommand(Context &c)
     return 0;
 }
 
+// Reads "--name value" pairs into the options given (their defaults); false
+// for an unknown name or a name without value.
+bool readOptions(const QStringList &args, std::map<QString, QString> &options)
+{
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        const auto it = options.find(args.at(i));
+        if (it == options.end() || i + 1 >= args.size())
+            return false;
+        it->second = args.at(i + 1);
+    }
+    return true;
+}
+
+// The energy calculator with the page's defaults; a weight or hours that is
+// empty or not a number prints nothing (exit 1), as the page keeps its values.
+int energyCommand(Context &c)
+{
+    std::map<QString, QString> o = {{QStringLiteral("--weight"), QStringLiteral("75")},
+                                    {QStringLiteral("--sex"), QStringLiteral("0")},
+                                    {QStringLiteral("--activity"), QStringLiteral("1")},
+                                    {QStringLiteral("--hours"), QStringLiteral("7")},
+                                    {QStringLiteral("--sport"), QStringLiteral("0")}};
+    int sex = 0;
+    int activity = 0;
+    if (!readOptions(c.args, o) || !tryParseInt(o[QStringLiteral("--sex")], &sex) || sex < 0 || sex > 1
+        || !tryParseInt(o[QStringLiteral("--activity")], &activity) || activity < 0 || activity > 3)
+        return usage(c.err);
+    double sport = 0;
+    if (!tryParseFloat(o[QStringLiteral("--sport")], &sport))
+        return 1;
+    const auto v = computeEnergy(o[QStringLiteral("--weight")], sex, activity, o[QStringLiteral("--hours")],
+                                 Fixed4::fromDouble(sport));
+    if (!v)
+        return 1;
+    c.out << v->basal << ';' << v->activity << ';' << v->total << '\n';
+    return 0;
+}
+
+// The end date of a reduction diet; a failing computation prints nothing.
+int dietCommand(Context &c)
+{
+    std::map<QString, QString> o = {{QStringLiteral("--start"), formatDate(Clock::today())},
+                                    {QStringLiteral("--from"), QString()},
+                                    {QStringLiteral("--to"), QString()},
+                                    {QStringLiteral("--kcal"), QStringLiteral("500")}};
+    if (!readOptions(c.args, o) || !c.args.contains(QStringLiteral("--from"))
+        || !c.args.contains(QStringLiteral("--to")))
+        return usage(c.err);
+    const QDate start = parseDate(o[QStringLiteral("--start")]);
+    const auto end = dietEndDate(start, o[QStringLiteral("--from")], o[QStringLiteral("--to")],
+                                 o[QStringLiteral("--kcal")]);
+    if (!end)
+        return 1;
+    c.out << formatDate(*end) << '\n';
+    return 0;
+}
+
 const std::map<QString, Command> &commands()
 {
     static const std::map<QString, Command> map = {
         {QStringLiteral("search"), searchCommand},
         {QStringLiteral("food"), foodCommand},
+        {QStringLiteral("energy"), energyCommand},
+        {QStringLiteral("diet"), dietCommand},
     };
     return map;
 }
