@@ -152,99 +152,79 @@ bool Table::fetchOne(const QString &sql, const QVariantList &params)
     return found;
 }
 
-bool Table::first()
-{
-    requireOpen();
-    if (m_state != State::Browse)
-        post();
-    const Where w = where();
-    QString order = orderKeys().join(u',');
-    const bool found = fetchOne(selectList() + QStringLiteral(" WHERE ") + w.sql + QStringLiteral(" ORDER BY ")
-                                    + order + QStringLiteral(" LIMIT 1"),
-                                w.params);
-    if (!found)
-        setNoRecord();
-    m_bof = true;
-    m_eof = !found;
-    Q_EMIT recordChanged();
-    return found;
-}
-
-bool Table::last()
+bool Table::edge(bool toLast)
 {
     requireOpen();
     if (m_state != State::Browse)
         post();
     const Where w = where();
     QStringList keys = orderKeys();
-    for (QString &k : keys)
-        k += QStringLiteral(" DESC");
+    if (toLast)
+        for (QString &k : keys)
+            k += QStringLiteral(" DESC");
     const bool found = fetchOne(selectList() + QStringLiteral(" WHERE ") + w.sql + QStringLiteral(" ORDER BY ")
                                     + keys.join(u',') + QStringLiteral(" LIMIT 1"),
                                 w.params);
     if (!found)
         setNoRecord();
-    m_eof = true;
-    m_bof = !found;
+    m_bof = !toLast || !found;
+    m_eof = toLast || !found;
     Q_EMIT recordChanged();
     return found;
 }
 
-bool Table::next()
+bool Table::step(bool forward)
 {
     requireOpen();
     if (m_state != State::Browse)
         post();
+    bool &atEnd = forward ? m_eof : m_bof;
     if (!m_hasRecord) {
-        m_eof = true;
+        atEnd = true;
         return false;
     }
+    // The neighbour in the handle's order: the first record whose order keys
+    // (ending in the record number) lie beyond the current record's.
     Where w = where();
     const QStringList keys = orderKeys();
     QStringList marks;
-    for (int i = 0; i < keys.size(); ++i)
+    QStringList order;
+    for (const QString &k : keys) {
         marks << QStringLiteral("?");
+        order << (forward ? k : k + QStringLiteral(" DESC"));
+    }
     const QString sql = selectList() + QStringLiteral(" WHERE ") + w.sql + QStringLiteral(" AND (")
-                        + keys.join(u',') + QStringLiteral(") > (") + marks.join(u',')
-                        + QStringLiteral(") ORDER BY ") + keys.join(u',') + QStringLiteral(" LIMIT 1");
+                        + keys.join(u',') + (forward ? QStringLiteral(") > (") : QStringLiteral(") < ("))
+                        + marks.join(u',') + QStringLiteral(") ORDER BY ") + order.join(u',')
+                        + QStringLiteral(" LIMIT 1");
     w.params << currentKeyValues();
     if (fetchOne(sql, w.params)) {
         m_eof = m_bof = false;
         Q_EMIT recordChanged();
         return true;
     }
-    m_eof = true;
+    atEnd = true;
     return false;
+}
+
+bool Table::first()
+{
+    return edge(false);
+}
+
+bool Table::last()
+{
+    return edge(true);
+}
+
+bool Table::next()
+{
+    return step(true);
 }
 
 bool Table::prior()
 {
-    requireOpen();
-    if (m_state != State::Browse)
-        post();
-    if (!m_hasRecord) {
-        m_bof = true;
-        return false;
-    }
-    Where w = where();
-    const QStringList keys = orderKeys();
-    QStringList marks;
-    QStringList desc;
-    for (const QString &k : keys) {
-        marks << QStringLiteral("?");
-        desc << k + QStringLiteral(" DESC");
-    }
-    const QString sql = selectList() + QStringLiteral(" WHERE ") + w.sql + QStringLiteral(" AND (")
-                        + keys.join(u',') + QStringLiteral(") < (") + marks.join(u',')
-                        + QStringLiteral(") ORDER BY ") + desc.join(u',') + QStringLiteral(" LIMIT 1");
-    w.params << currentKeyValues();
-    if (fetchOne(sql, w.params)) {
-        m_eof = m_bof = false;
-        Q_EMIT recordChanged();
-        return true;
-    }
-    m_bof = true;
-    return false;
+    return step(false);
 }
 
 int Table::recordCount()

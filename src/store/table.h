@@ -121,6 +121,8 @@ private:
     Where where() const;
     QStringList orderKeys() const;
     QString selectList() const;
+    bool edge(bool toLast);
+    bool step(bool forward);
     bool fetchOne(const QString &sql, const QVariantList &params);
     void loadRow(class Statement &s);
     void setNoRecord();
