@@ -410,7 +410,7 @@ PreparedReport prepareReport(const ReportDefinition &def, const ReportData &data
         try {
             return fn();
         } catch (const Error &e) {
-            throw Error(QStringLiteral("Bericht: ") + what + QStringLiteral(": ") + e.message());
+            throw Error(what + QStringLiteral(": ") + e.message());
         }
     };
     // Validate every margin template now, so that layout cannot fail later.

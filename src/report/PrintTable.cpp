@@ -1,12 +1,13 @@
 #include "PrintTable.h"
+#include "ReportPreviewFrm.h"
+#include "core/clock.h"
 #include "core/error.h"
+#include "core/reportdef.h"
 #include "gui/handler.h"
 #include "store/tables.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMainWindow>
 #include <QPointer>
 
 namespace torval::report {
@@ -22,6 +23,8 @@ const QStringList &printFields()
     return fields;
 }
 
+// Every row is stored before the report runs; a failure leaves the table
+// as it was.
 void fillPrintTable(store::Tables &tables, const QList<QStringList> &rows)
 {
     store::Table &print = tables.PrintTable;
@@ -37,15 +40,38 @@ void fillPrintTable(store::Tables &tables, const QList<QStringList> &rows)
     print.first();
 }
 
-void showPreview(store::Tables &tables, const QString &path, QWidget *parent)
+// The rows of the print table in the order they were added.
+ReportData printTableData(store::Table &print)
 {
-    Q_UNUSED(tables)
-    auto *w = new QMainWindow(parent, Qt::Window);
-    w->setObjectName(QStringLiteral("ReportPreview"));
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setCentralWidget(new QLabel(path, w));
-    w->show();
-    g_lastPreview = w;
+    ReportData data;
+    data.fields = printFields();
+    for (bool ok = print.first(); ok && !print.eof(); ok = print.next()) {
+        QStringList record;
+        for (const QString &f : data.fields)
+            record << print.asString(f);
+        data.records << record;
+    }
+    print.first();
+    return data;
+}
+
+// The current record of another table (the recipe report).
+ReportData currentRecordData(store::Tables &tables, const QString &source, const QString &path)
+{
+    store::Table *table = tables.byFileName(source);
+    if (!table)
+        throw Error(QStringLiteral("Berichtsdefinition ") + path + QStringLiteral(": Quelle ") + source
+                    + QStringLiteral(" ist keine Tabelle des Programms"));
+    ReportData data;
+    for (const store::FieldDef &f : table->def().fields)
+        data.fields << f.name;
+    if (table->hasRecord()) {
+        QStringList record;
+        for (const QString &f : data.fields)
+            record << table->asString(f);
+        data.records << record;
+    }
+    return data;
 }
 
 } // namespace
@@ -60,12 +86,26 @@ bool printRows(store::Tables &tables, const QString &definitionFile, const QList
 
 bool runReport(store::Tables &tables, const QString &definitionFile, QWidget *parent)
 {
-    return gui::guarded([&] {
+    bool shown = false;
+    gui::guarded([&] {
         const QString path = QDir::toNativeSeparators(QDir(tables.dataDir()).filePath(definitionFile));
         if (!QFileInfo(path).isFile())
             throw Error(QStringLiteral("Datei ") + path + QStringLiteral(" kann nicht geöffnet werden"));
-        showPreview(tables, path, parent);
+        const ReportDefinition def = readReportDefinition(path);
+        const ReportData data = def.readsPrintTable() ? printTableData(tables.PrintTable)
+                                                      : currentRecordData(tables, def.source, path);
+        PreparedReport prepared;
+        try {
+            prepared = prepareReport(def, data, Clock::today());
+        } catch (const Error &e) {
+            throw Error(QStringLiteral("Berichtsdefinition ") + path + QStringLiteral(": ") + e.message());
+        }
+        auto *preview = new TReportPreviewForm(prepared, QFileInfo(definitionFile).completeBaseName(), parent);
+        preview->show();
+        g_lastPreview = preview;
+        shown = true;
     });
+    return shown;
 }
 
 QMainWindow *lastPreview()

@@ -176,7 +176,7 @@ TEST(ReportDefinition, UnknownFieldFailsWhenPrepared)
         prepareReport(d, bestData(), QDate(2024, 1, 1));
         ADD_FAILURE() << "no error";
     } catch (const Error &e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Bericht: Spalte „A“: unbekannter Platzhalter {Text9}"));
+        EXPECT_EQ(e.message(), QStringLiteral("Spalte „A“: unbekannter Platzhalter {Text9}"));
     }
 }
 
