@@ -5,6 +5,7 @@
 #include "core/energy.h"
 #include "core/error.h"
 #include "core/numfmt.h"
+#include "store/bestlistquery.h"
 #include "store/foodlookup.h"
 #include "store/tables.h"
 
@@ -44,6 +45,8 @@ int usage(QTextStream &err)
            "Befehle:\n"
            "  search WORT   Nahrungsmittel suchen\n"
            "  food NAME     Nährwerte eines Nahrungsmittels je 100 g\n"
+           "  bestlist SPALTE [N]\n"
+           "                die N (21) Nahrungsmittel mit dem höchsten Gehalt, je Zeile Name;Wert\n"
            "  energy [--weight KG] [--sex 0|1] [--activity 0..3] [--hours H] [--sport KCAL]\n"
            "                Grundumsatz;Arbeitsumsatz;Gesamtumsatz in kcal\n"
            "  diet [--start TT.MM.JJJJ] --from KG --to KG [--kcal KCAL]\n"
@@ -135,11 +138,36 @@ int dietCommand(Context &c)
     return 0;
 }
 
+// The best list of a nutrient column as the page builds it: name;value,
+// the value empty where the food table has none.
+int bestlistCommand(Context &c)
+{
+    if (c.args.isEmpty() || c.args.size() > 2)
+        return usage(c.err);
+    int count = kBestListPositions;
+    if (c.args.size() == 2) {
+        const std::optional<int> n = parsePrintCount(c.args.at(1));
+        if (!n)
+            return usage(c.err);
+        count = *n;
+    }
+    const int nutrient = nutrientByColumn(c.args.first());
+    if (nutrient < 0)
+        throw Error(QStringLiteral("Unbekannter Nährstoff ") + c.args.first());
+    auto tables = c.openTables();
+    if (count <= 0)
+        return 0;
+    for (const RankedFood &f : store::rankedFoods(tables->Query1, nutrients()[nutrient].columnName(), count))
+        c.out << f.name << ';' << (f.value ? formatGeneral(*f.value) : QString()) << '\n';
+    return 0;
+}
+
 const std::map<QString, Command> &commands()
 {
     static const std::map<QString, Command> map = {
         {QStringLiteral("search"), searchCommand},
         {QStringLiteral("food"), foodCommand},
+        {QStringLiteral("bestlist"), bestlistCommand},
         {QStringLiteral("energy"), energyCommand},
         {QStringLiteral("diet"), dietCommand},
     };

@@ -1,0 +1,62 @@
+#include "cli/commands.h"
+#include "support/testdata.h"
+
+#include <gtest/gtest.h>
+
+using namespace torval;
+
+namespace {
+
+struct Output
+{
+    int rc;
+    QString out;
+    QString err;
+};
+
+Output bestlist(const QStringList &args)
+{
+    static test::TempProgramDir dir;
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int rc = cli::run(QStringList{QStringLiteral("bestlist")} + args, dir.dataDir(), o, e);
+    o.flush();
+    e.flush();
+    return {rc, out, err};
+}
+
+} // namespace
+
+TEST(CliBestlist, PrintsNameAndValueInRankOrder)
+{
+    const Output r = bestlist({QStringLiteral("Unges_Fetts"), QStringLiteral("3")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Olivenöl;86000\nÖl, pflanzlich;80000\nEigelb;15000\n"));
+    const Output t = bestlist({QStringLiteral("tier_ew"), QStringLiteral("4")});
+    ASSERT_EQ(t.rc, 0) << t.err.toStdString();
+    EXPECT_EQ(t.out, QStringLiteral("Bergkäse;28\nBergkäse;27\nEigelb;15,9\nVollmilch;3,3\n"));
+}
+
+TEST(CliBestlist, DefaultsToTwentyOnePositionsAndStopsAtTheLastFood)
+{
+    const Output r = bestlist({QStringLiteral("Vitamin_C")});
+    ASSERT_EQ(r.rc, 0);
+    // The fixture holds 16 foods: all of them, highest first.
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 16);
+    EXPECT_EQ(lines.first(), QStringLiteral("Apfelsine;50000"));
+    const Output all = bestlist({QStringLiteral("Vitamin_C"), QStringLiteral("99999999999")});
+    EXPECT_EQ(all.out, r.out);
+    EXPECT_TRUE(bestlist({QStringLiteral("Vitamin_C"), QStringLiteral("0")}).out.isEmpty());
+}
+
+TEST(CliBestlist, RejectsUnknownColumnsAndCounts)
+{
+    const Output unknown = bestlist({QStringLiteral("Vitamin_K")});
+    EXPECT_EQ(unknown.rc, 1);
+    EXPECT_EQ(unknown.err, QStringLiteral("Unbekannter Nährstoff Vitamin_K\n"));
+    // A column name is never pasted into SQL unchecked.
+    EXPECT_EQ(bestlist({QStringLiteral("Energie; DROP TABLE x")}).rc, 1);
+    EXPECT_EQ(bestlist({QStringLiteral("Energie"), QStringLiteral("viele")}).rc, 2);
+    EXPECT_EQ(bestlist({}).rc, 2);
+}
