@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTreeWidget;
+
+namespace torval::analysis {
+
+// "Alternative Mengenangaben": household measures with their weight in grams.
+// Closed through "&Übernehmen", the label and the multiplier give the amount.
+class TMengenForm final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TMengenForm)
+
+public:
+    explicit TMengenForm(QWidget *parent = nullptr);
+
+    int multiplier() const;
+
+    // A list was clicked or received the focus.
+    void ListViewClick(int page);
+
+    QTabWidget *PageControl1;
+    QList<QTreeWidget *> ListViews; // ListView1 .. ListView10
+    QSpinBox *SpinEdit1;
+    QLabel *Label1;
+    QPushButton *TakeItBtn;
+    QPushButton *CloseBtn;
+    QPushButton *BtnHelp5;
+
+Q_SIGNALS:
+    // "F1 - Hilfe" or F1: the help topic of the dialog.
+    void helpRequested(int topic);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+} // namespace torval::analysis
