@@ -3,6 +3,9 @@
 #include "analysis/AnalysePage.h"
 #include "core/options.h"
 #include "fooddb/FoodPage.h"
+#include "info/BestListPage.h"
+#include "info/NutrientDetailsPage.h"
+#include "info/SingleFoodView.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
 #include "gui/sortedcombobox.h"
@@ -16,6 +19,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -194,10 +198,20 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
             add(placeholderPage(QStringLiteral("TabSheet1"), QStringLiteral("BtnHelp"), QString()),
                 QStringLiteral("Einzelanalysen"));
         }
-        add(placeholderPage(QStringLiteral("TabSheet2"), QStringLiteral("BtnHelp2"), QString()),
-            QStringLiteral("Bestenlisten"));
-        add(placeholderPage(QStringLiteral("TabSheet3"), QStringLiteral("BtnHelp3"), QString()),
-            QStringLiteral("Nährstoffdetails"));
+        if (m_tables) {
+            BestListPage = new info::BestListPage(*m_tables, this);
+            BestListPage->setObjectName(QStringLiteral("TabSheet2"));
+            add(BestListPage, QStringLiteral("Bestenlisten"));
+            DetailsPage = new info::NutrientDetailsPage(*m_tables, this);
+            DetailsPage->setObjectName(QStringLiteral("TabSheet3"));
+            add(DetailsPage, QStringLiteral("Nährstoffdetails"));
+            connectInfoPages();
+        } else {
+            add(placeholderPage(QStringLiteral("TabSheet2"), QStringLiteral("BtnHelp2"), QString()),
+                QStringLiteral("Bestenlisten"));
+            add(placeholderPage(QStringLiteral("TabSheet3"), QStringLiteral("BtnHelp3"), QString()),
+                QStringLiteral("Nährstoffdetails"));
+        }
         add(placeholderPage(QStringLiteral("TabSheet4"), QStringLiteral("BtnHelp4"), QString()),
             QStringLiteral("Energiebedarfsrechner"));
         if (m_tables) {
@@ -271,6 +285,11 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
             AnalysePage->KategorieCombo2Change();
             FoodPage->KategorieComboChange();
         }
+        // 17: both nutrient choosers on their first entry, "Alkohol".
+        BestListPage->NSCombo->selectSilently(0);
+        BestListPage->NSComboChange();
+        DetailsPage->NSComboBox->selectSilently(0);
+        DetailsPage->NSComboBoxChange();
         // 19.
         RecalcAnalyse();
     });
@@ -306,6 +325,55 @@ void TZudorMainForm::SaveUserSettings()
 
 void TZudorMainForm::RecalcAnalyse()
 {
+}
+
+void TZudorMainForm::showNutrientDetails(const QString &column)
+{
+    if (!DetailsPage || !DetailsPage->selectColumn(column))
+        return;
+    PageControl1->setCurrentWidget(DetailsPage);
+    DetailsPage->NSComboBoxChange();
+}
+
+void TZudorMainForm::Label41Click(const QString &caption)
+{
+    if (!DetailsPage)
+        return;
+    PageControl1->setCurrentWidget(DetailsPage);
+    if (DetailsPage->selectCaption(caption))
+        DetailsPage->NSComboBoxChange();
+}
+
+void TZudorMainForm::showFoodOnSingleFoodPage(const QString &name)
+{
+    if (!FoodPage)
+        return;
+    PageControl1->setCurrentWidget(FoodPage);
+    FoodPage->SearchEdit->setText(name);
+    FoodPage->SearchBtnClick();
+}
+
+// The jumps between the three information pages, and "Ansicht drucken".
+void TZudorMainForm::connectInfoPages()
+{
+    connect(BestListPage, &info::BestListPage::foodClicked, this,
+            [this](const QString &name) { gui::guarded([&] { showFoodOnSingleFoodPage(name); }); });
+    connect(DetailsPage, &info::NutrientDetailsPage::searchRequested, this,
+            [this](const QString &text) { gui::guarded([&] { showFoodOnSingleFoodPage(text); }); });
+    connect(DetailsPage, &info::NutrientDetailsPage::bestListRequested, this, [this](int index) {
+        gui::guarded([&] {
+            // Label9Click: the same position in the best list's chooser.
+            PageControl1->setCurrentWidget(BestListPage);
+            BestListPage->NSCombo->selectSilently(index);
+            BestListPage->NSComboChange();
+        });
+    });
+    if (FoodPage) {
+        connect(FoodPage->FoodView, &info::SingleFoodView::captionClicked, this,
+                [this](const QString &caption) { gui::guarded([&] { Label41Click(caption); }); });
+        connect(FoodPage->SpeedButton5, &QPushButton::clicked, this,
+                [this] { gui::guarded([this] { info::SpeedButton5Click(this); }); });
+    }
 }
 
 void TZudorMainForm::UserBtnClick()

@@ -20,6 +20,10 @@ class FoodPage;
 namespace torval::analysis {
 class AnalysePage;
 }
+namespace torval::info {
+class BestListPage;
+class NutrientDetailsPage;
+}
 
 namespace torval::app {
 
@@ -55,6 +59,14 @@ public:
     void SaveUserSettings();
     void RecalcAnalyse();
     void UserBtnClick();
+    // Brings the page "Nährstoffdetails" to the front with the nutrient of
+    // that Nahrung.adt column.
+    void showNutrientDetails(const QString &column);
+    // Switches to "Einzelanalysen" and searches the foods for the text, as
+    // "&Finden" does (a click on a food of the best list).
+    void showFoodOnSingleFoodPage(const QString &name);
+    // A nutrient caption of the single-food page was clicked.
+    void Label41Click(const QString &caption);
     // Runs the whole shut-down (settings, options file, tables) once.
     void shutDown();
 
@@ -75,6 +87,8 @@ public:
     QLabel *StatusPanel2 = nullptr;
     fooddb::FoodPage *FoodPage = nullptr;
     analysis::AnalysePage *AnalysePage = nullptr;
+    info::BestListPage *BestListPage = nullptr;
+    info::NutrientDetailsPage *DetailsPage = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -91,6 +105,7 @@ private:
     void FormShow();
     void FormActivate();
     void placeLogo();
+    void connectInfoPages();
 
     QString m_programDir;
     std::unique_ptr<store::Tables> m_tables;

@@ -14,7 +14,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace torval::info {
 
@@ -63,12 +66,21 @@ BestListPage::BestListPage(store::Tables &tables, QWidget *parent) : QWidget(par
 
     // Positions 1 to 7 down the first column, 8 to 14 the second, 15 to 21
     // the third.
-    auto *grid = new QGridLayout;
+    // The list scrolls rather than squeezing when large fonts need more
+    // room than the window has.
+    auto *listArea = new QScrollArea(this);
+    listArea->setObjectName(QStringLiteral("ListScroll"));
+    listArea->setFrameShape(QFrame::NoFrame);
+    listArea->setWidgetResizable(true);
+    listArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *listWidget = new QWidget(listArea);
+    auto *grid = new QGridLayout(listWidget);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
     for (int i = 0; i < kBestListPositions; ++i) {
         const QString pos = QString::number(i + 1);
-        auto *cell = new QFrame(this);
+        auto *cell = new QFrame(listWidget);
         cell->setObjectName(QStringLiteral("Position") + pos);
         cell->setFrameShape(QFrame::StyledPanel);
         cell->setAutoFillBackground(true);
@@ -81,24 +93,25 @@ BestListPage::BestListPage(store::Tables &tables, QWidget *parent) : QWidget(par
         name->setObjectName(QStringLiteral("NMLabel") + pos);
         name->setWordWrap(true);
         name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        name->setToolTip(QStringLiteral("Dieses Nahrungsmittel in den Einzelanalysen zeigen"));
         auto *value = new QLabel(cell);
         value->setObjectName(QStringLiteral("WertLabel") + pos);
         value->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
         auto *gauge = new BarGauge(kGaugeGreen, cell);
         gauge->setObjectName(QStringLiteral("Gauge") + pos);
         gauge->setFixedSize(15, 40);
 
-        auto *cl = new QGridLayout(cell);
+        // One line per food: rank, name (wrapping), value, bar.
+        auto *cl = new QHBoxLayout(cell);
         cl->setContentsMargins(4, 2, 4, 2);
-        cl->setHorizontalSpacing(5);
-        cl->setVerticalSpacing(0);
-        cl->addWidget(rank, 0, 0, 2, 1);
-        cl->addWidget(name, 0, 1);
-        cl->addWidget(value, 1, 1);
-        cl->addWidget(gauge, 0, 2, 2, 1, Qt::AlignVCenter);
-        cl->setColumnStretch(1, 1);
-        cl->setRowStretch(0, 1);
+        cl->setSpacing(5);
+        cl->addWidget(rank, 0, Qt::AlignTop);
+        cl->addWidget(name, 1);
+        cl->addWidget(value, 0, Qt::AlignBottom);
+        cl->addWidget(gauge, 0, Qt::AlignVCenter);
+        // Room for the bar and for a name over two lines, no more: word
+        // wrapped labels would otherwise ask for ever more height.
+        cell->setFixedHeight(std::max(gauge->height(), 2 * name->fontMetrics().lineSpacing()) + 6);
 
         NMLabels[i] = name;
         WertLabels[i] = value;
@@ -111,6 +124,7 @@ BestListPage::BestListPage(store::Tables &tables, QWidget *parent) : QWidget(par
     }
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);
+    listArea->setWidget(listWidget);
 
     NoteLabel = new QLabel(
         QStringLiteral("genauere Werte finden Sie bei den Tagesanalysen in Verbindung mit dem Energiebedarfsrechner"),
@@ -133,7 +147,7 @@ BestListPage::BestListPage(store::Tables &tables, QWidget *parent) : QWidget(par
     layout->setSpacing(6);
     layout->addLayout(top);
     layout->addWidget(NSLabel);
-    layout->addLayout(grid, 1);
+    layout->addWidget(listArea, 1);
     layout->addLayout(bottom);
 
     connect(NSCombo, &gui::SortedComboBox::picked, this, [this] { gui::guarded([this] { NSComboChange(); }); });
@@ -171,6 +185,7 @@ void BestListPage::NSComboChange()
         WertLabels[i]->setText(used ? rankedValueText(foods.at(i)) : QString());
         Gauges[i]->setValue(used && foods.at(i).value ? bestListBar(*foods.at(i).value, best) : 0);
         NMLabels[i]->setFocusPolicy(used ? Qt::TabFocus : Qt::NoFocus);
+        NMLabels[i]->setToolTip(used ? foods.at(i).name + QStringLiteral(" – in den Einzelanalysen zeigen") : QString());
     }
 }
 

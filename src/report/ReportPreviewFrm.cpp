@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QComboBox>
+#include <QEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -193,6 +194,7 @@ TReportPreviewForm::TReportPreviewForm(const PreparedReport &report, const QStri
     m_view = new PageView(*this, m_scroll);
     m_scroll->setWidget(m_view);
     setCentralWidget(m_scroll);
+    m_scroll->viewport()->installEventFilter(this);
     statusBar()->setObjectName(QStringLiteral("PreviewStatus"));
 
     connect(ZoomCombo, &QComboBox::activated, this, [this](int i) { setZoom(ZoomCombo->itemData(i).toInt()); });
@@ -252,11 +254,12 @@ void TReportPreviewForm::updateControls()
     LastPageAction->setEnabled(m_page + 1 < pages);
 }
 
-void TReportPreviewForm::resizeEvent(QResizeEvent *event)
+bool TReportPreviewForm::eventFilter(QObject *watched, QEvent *event)
 {
-    QMainWindow::resizeEvent(event);
-    if (m_zoom <= 0)
+    // The fitting zooms follow the visible area.
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_zoom <= 0)
         m_view->updateSize();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QString TReportPreviewForm::exportPath(const QString &caption, const QString &suffix, const QString &filter)

@@ -52,7 +52,7 @@ public:
     QLabel *PageLabel;
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QString exportPath(const QString &caption, const QString &suffix, const QString &filter);
