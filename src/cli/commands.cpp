@@ -4,12 +4,19 @@
 #include "core/diet.h"
 #include "core/energy.h"
 #include "core/error.h"
+#include "core/evaluation.h"
+#include "core/groups.h"
+#include "core/intake.h"
+#include "core/textfile.h"
 #include "core/numfmt.h"
 #include "store/bestlistquery.h"
+#include "store/analyses.h"
 #include "store/foodlookup.h"
+#include "store/requirement.h"
 #include "store/tables.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <functional>
 #include <map>
@@ -50,7 +57,11 @@ int usage(QTextStream &err)
            "  energy [--weight KG] [--sex 0|1] [--activity 0..3] [--hours H] [--sport KCAL]\n"
            "                Grundumsatz;Arbeitsumsatz;Gesamtumsatz in kcal\n"
            "  diet [--start TT.MM.JJJJ] --from KG --to KG [--kcal KCAL]\n"
-           "                Ende einer Reduktionsdiät\n";
+           "                Ende einer Reduktionsdiät\n"
+           "  analyse [--group NAME] [--kcal N] DATEI\n"
+           "                Tagesanalyse der Zeilen Nahrungsmittel;Menge der Datei\n"
+           "  evaluate [--group NAME] [--kcal N] DATEI\n"
+           "                schriftliche Gesamtauswertung dieses Tages\n";
     return 2;
 }
 
@@ -162,10 +173,74 @@ int bestlistCommand(Context &c)
     return 0;
 }
 
+// The day of an intake file: "--group NAME" is the requirement group
+// (default "Frauen 19-24"), "--kcal N" stands for a ticked "Diese Summe für
+// die Tagesanalyse nutzen" with that calculator total. The messages of the
+// computation go to the error stream; nullopt with exit code when it cannot
+// be computed.
+std::optional<RecalcResult> computeDay(Context &c, int &exitCode)
+{
+    std::map<QString, QString> o = {{QStringLiteral("--group"), defaultGroup()}, {QStringLiteral("--kcal"), QString()}};
+    if (c.args.isEmpty() || !readOptions(c.args.mid(0, c.args.size() - 1), o)) {
+        exitCode = usage(c.err);
+        return std::nullopt;
+    }
+    const QString kcal = o[QStringLiteral("--kcal")];
+    const Fixed4 total = kcal.isEmpty() ? Fixed4() : Fixed4::fromDouble(parseFloat(kcal));
+    const QString path = c.args.last();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Datei ") + path + QStringLiteral(" kann nicht geöffnet werden"));
+    const QStringList lines = intakeLinesFromText(decodeUtf8OrWindows1252(file.readAll()));
+
+    auto tables = c.openTables();
+    const QString group = o[QStringLiteral("--group")];
+    if (!tables->BedarfTable.locate(QStringLiteral("Gruppe"), group)
+        && !store::locateGroupByPrefix(tables->BedarfTable, group))
+        throw Error(QStringLiteral("Die Personengruppe ") + group
+                    + QStringLiteral(" wurde in der Datenbank nicht gefunden."));
+    RecalcResult r = store::recalcDay(*tables, lines, !kcal.isEmpty(), total);
+    for (const QString &message : std::as_const(r.messages))
+        c.err << message << '\n';
+    if (r.error) {
+        c.err << *r.error << '\n';
+        exitCode = 1;
+        return std::nullopt;
+    }
+    return r;
+}
+
+int analyseCommand(Context &c)
+{
+    int rc = 0;
+    const auto r = computeDay(c, rc);
+    if (!r)
+        return rc;
+    for (const QString &line : r->lines)
+        c.out << line << '\n';
+    c.out << QStringLiteral("Eiweiß;") << r->protein << '\n';
+    c.out << QStringLiteral("Fett;") << r->fat << '\n';
+    c.out << QStringLiteral("Kohlenhydrate;") << r->carbohydrates << '\n';
+    return 0;
+}
+
+int evaluateCommand(Context &c)
+{
+    int rc = 0;
+    const auto r = computeDay(c, rc);
+    if (!r)
+        return rc;
+    for (const QString &line : evaluationLines(r->lines))
+        c.out << line << '\n';
+    return 0;
+}
+
 const std::map<QString, Command> &commands()
 {
     static const std::map<QString, Command> map = {
         {QStringLiteral("search"), searchCommand},
+        {QStringLiteral("analyse"), analyseCommand},
+        {QStringLiteral("evaluate"), evaluateCommand},
         {QStringLiteral("food"), foodCommand},
         {QStringLiteral("bestlist"), bestlistCommand},
         {QStringLiteral("energy"), energyCommand},

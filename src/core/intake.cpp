@@ -57,4 +57,16 @@ QString withAmount(const QString &line, const QString &newAmount)
     return joinIntakeLine(splitIntakeLine(line).name, newAmount);
 }
 
+QStringList intakeLinesFromText(const QString &text)
+{
+    QStringList lines;
+    for (QString line : text.split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (!line.trimmed().isEmpty())
+            lines << line;
+    }
+    return lines;
+}
+
 } // namespace torval

@@ -47,4 +47,7 @@ AddOutcome addToIntake(QStringList &lines, const QString &name, QString &amountF
 // "Menge ändern": the selected line with the new amount, exactly as typed.
 QString withAmount(const QString &line, const QString &newAmount);
 
+// The intake lines of a text, one per line; blank lines are left out.
+QStringList intakeLinesFromText(const QString &text);
+
 } // namespace torval
