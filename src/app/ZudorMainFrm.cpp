@@ -1,6 +1,10 @@
 #include "ZudorMainFrm.h"
 #include "animatFrm.h"
 #include "analysis/AnalysePage.h"
+#include "core/groups.h"
+#include "editor/REMain.h"
+#include "energy/BedarfSelectFrm.h"
+#include "store/requirement.h"
 #include "core/options.h"
 #include "fooddb/FoodPage.h"
 #include "info/BestListPage.h"
@@ -13,6 +17,8 @@
 #include "store/tables.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -52,6 +58,8 @@ TZudorMainForm::TZudorMainForm(const StartOptions &options, TAnimatForm *splash,
     setWindowTitle(kTitle);
     buildUi();
     FormCreate(options);
+    // The report editor exists for the whole run, hidden until first used.
+    m_richMainForm = std::make_unique<editor::TRichMainForm>();
 }
 
 TZudorMainForm::~TZudorMainForm()
@@ -217,6 +225,7 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
         if (m_tables) {
             AnalysePage = new analysis::AnalysePage(*m_tables, this);
             AnalysePage->setObjectName(QStringLiteral("AnalyseSheet"));
+            connectAnalysePage();
             add(AnalysePage, QStringLiteral("Tagesanalysen"));
         } else {
             add(placeholderPage(QStringLiteral("AnalyseSheet"), QStringLiteral("BtnHelp5"), QString()),
@@ -325,6 +334,19 @@ void TZudorMainForm::SaveUserSettings()
 
 void TZudorMainForm::RecalcAnalyse()
 {
+    if (AnalysePage)
+        AnalysePage->RecalcAnalyse(useCalculatorTotal(), calcEnergy);
+}
+
+void TZudorMainForm::connectAnalysePage()
+{
+    analysis::AnalyseHost host;
+    host.recalcAnalyse = [this] { RecalcAnalyse(); };
+    host.persDatenBtnClick = [this] { PersDatenBtnClick(); };
+    host.openInReportEditor = [this](const QString &path) { OpenInReportEditor(path); };
+    host.showNutrientDetails = [this](const QString &column) { showNutrientDetails(column); };
+    host.programDir = m_programDir;
+    AnalysePage->setHost(std::move(host));
 }
 
 void TZudorMainForm::showNutrientDetails(const QString &column)
@@ -379,6 +401,63 @@ void TZudorMainForm::connectInfoPages()
 void TZudorMainForm::UserBtnClick()
 {
     SaveUserSettings();
+}
+
+void TZudorMainForm::OpenInReportEditor(const QString &path)
+{
+    if (!m_richMainForm)
+        m_richMainForm = std::make_unique<editor::TRichMainForm>();
+    m_richMainForm->OpenInReportEditor(path);
+}
+
+bool TZudorMainForm::useCalculatorTotal() const
+{
+    for (const QString &name : {QStringLiteral("SumkcalCheckBox"), QStringLiteral("SumKcalCheckBox")})
+        if (const auto *box = findChild<QCheckBox *>(name))
+            return box->isChecked();
+    return false;
+}
+
+void TZudorMainForm::PersDatenBtnClick()
+{
+    if (!m_tables)
+        return;
+    store::Table &bedarf = m_tables->BedarfTable;
+    store::Table &user = m_tables->UserTable;
+    energy::TBedarfSelectForm dlg(this);
+    // The group in force starts from the current user's stored group. Without
+    // a user record there is nothing to re-establish.
+    if (user.hasRecord())
+        store::locateUserGroup(bedarf, user.asString(QStringLiteral("BedarfGruppe")));
+    dlg.markGroup(bedarf.hasRecord() ? bedarf.asString(QStringLiteral("Gruppe")) : QString());
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    const QString item = dlg.markedGroup();
+    if (item.isEmpty())
+        return;
+    if (!store::locateGroupByPrefix(bedarf, item)) {
+        gui::dialogs().showMessage(QStringLiteral("Die Personengruppe ") + item
+                                   + QStringLiteral(" wurde in der Datenbank nicht gefunden.\n\n"
+                                                    "Bitte wenden Sie sich an die Hersteller!"));
+        return;
+    }
+    const int sex = sexOfGroup(item);
+    if (user.hasRecord()) {
+        user.edit();
+        user.setString(QStringLiteral("BedarfGruppe"), bedarf.asString(QStringLiteral("Gruppe")));
+        if (sex >= 0)
+            user.setInteger(QStringLiteral("Geschlecht"), sex);
+        user.post();
+    }
+    // The energy calculator's sex choice follows, as if the user had clicked it.
+    if (sex >= 0)
+        if (auto *group = findChild<QWidget *>(QStringLiteral("GeschlechtGroup"))) {
+            const QString wanted = sex == 1 ? QStringLiteral("weiblich") : QStringLiteral("männlich");
+            for (QRadioButton *b : group->findChildren<QRadioButton *>())
+                if (QString(b->text()).remove(u'&') == wanted && !b->isChecked())
+                    b->click();
+        }
+    RecalcAnalyse();
 }
 
 void TZudorMainForm::FormShow()

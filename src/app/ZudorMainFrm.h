@@ -20,6 +20,9 @@ class FoodPage;
 namespace torval::analysis {
 class AnalysePage;
 }
+namespace torval::editor {
+class TRichMainForm;
+}
 namespace torval::info {
 class BestListPage;
 class NutrientDetailsPage;
@@ -59,9 +62,17 @@ public:
     void SaveUserSettings();
     void RecalcAnalyse();
     void UserBtnClick();
+    // "Persönliche Daten (Bedarf)": lets the user choose the person group.
+    void PersDatenBtnClick();
+    // Whether "Diese Summe für die Tagesanalyse nutzen" is ticked.
+    bool useCalculatorTotal() const;
     // Brings the page "Nährstoffdetails" to the front with the nutrient of
     // that Nahrung.adt column.
     void showNutrientDetails(const QString &column);
+    // Shows a file in the report editor window (Auswertg.txt, Rezept.rtf).
+    void OpenInReportEditor(const QString &path);
+    // The report editor window, hidden until first used.
+    editor::TRichMainForm *RichMainForm() const { return m_richMainForm.get(); }
     // Switches to "Einzelanalysen" and searches the foods for the text, as
     // "&Finden" does (a click on a food of the best list).
     void showFoodOnSingleFoodPage(const QString &name);
@@ -105,6 +116,7 @@ private:
     void FormShow();
     void FormActivate();
     void placeLogo();
+    void connectAnalysePage();
     void connectInfoPages();
 
     QString m_programDir;
@@ -114,6 +126,7 @@ private:
     bool m_optionsExisted = false;
     bool m_shutDown = false;
     QWidget *m_topBar = nullptr;
+    std::unique_ptr<editor::TRichMainForm> m_richMainForm;
 };
 
 } // namespace torval::app
