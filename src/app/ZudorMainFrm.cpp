@@ -1,5 +1,10 @@
 #include "ZudorMainFrm.h"
 #include "animatFrm.h"
+#include "PassRequestFrm.h"
+#include "energy/EnergyPage.h"
+#include "energy/MaskEdit.h"
+#include "energy/RadioGroup.h"
+#include "store/users.h"
 #include "analysis/AnalysePage.h"
 #include "core/groups.h"
 #include "editor/REMain.h"
@@ -90,13 +95,17 @@ QWidget *TZudorMainForm::buildTopBar()
     auto *shadow = new QLabel(kTitle, bar);
     shadow->setObjectName(QStringLiteral("TitleShadow"));
     shadow->setFont(titleFont);
-    shadow->setStyleSheet(QStringLiteral("color: silver;"));
+    QPalette silver = shadow->palette();
+    silver.setColor(QPalette::WindowText, QColor(0xc0, 0xc0, 0xc0));
+    shadow->setPalette(silver);
     shadow->setAccessibleName(QString());
     shadow->move(12, 10);
     auto *title = new QLabel(kTitle, bar);
     title->setObjectName(QStringLiteral("TitleLabel"));
     title->setFont(titleFont);
-    title->setStyleSheet(QStringLiteral("color: navy;"));
+    QPalette navy = title->palette();
+    navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    title->setPalette(navy);
     title->move(10, 8);
     shadow->adjustSize();
     title->adjustSize();
@@ -153,7 +162,7 @@ void TZudorMainForm::buildUi()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     // All eight captions stay visible at the window's starting width.
     PageControl1->setUsesScrollButtons(false);
-    PageControl1->setStyleSheet(QStringLiteral(
+    PageControl1->tabBar()->setStyleSheet(QStringLiteral(
         "QTabBar::tab { padding: 3px 3px; border: 1px solid #b4b4b4; border-bottom: none;"
         " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e6e6e6; }"
         "QTabBar::tab:selected { background: palette(base); }"
@@ -220,8 +229,14 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
             add(placeholderPage(QStringLiteral("TabSheet3"), QStringLiteral("BtnHelp3"), QString()),
                 QStringLiteral("Nährstoffdetails"));
         }
-        add(placeholderPage(QStringLiteral("TabSheet4"), QStringLiteral("BtnHelp4"), QString()),
-            QStringLiteral("Energiebedarfsrechner"));
+        if (m_tables) {
+            EnergyPage = new energy::EnergyPage(*this, this);
+            EnergyPage->setObjectName(QStringLiteral("TabSheet4"));
+            add(EnergyPage, QStringLiteral("Energiebedarfsrechner"));
+        } else {
+            add(placeholderPage(QStringLiteral("TabSheet4"), QStringLiteral("BtnHelp4"), QString()),
+                QStringLiteral("Energiebedarfsrechner"));
+        }
         if (m_tables) {
             AnalysePage = new analysis::AnalysePage(*m_tables, this);
             AnalysePage->setObjectName(QStringLiteral("AnalyseSheet"));
@@ -325,11 +340,30 @@ void TZudorMainForm::FillCategoryChoosers()
 
 void TZudorMainForm::LoadUserSettings()
 {
-    // The users' settings arrive with the user management.
+    if (!m_tables || !m_tables->UserTable.isOpen() || !EnergyPage)
+        return;
+    const store::Table &users = m_tables->UserTable;
+    const store::UserSettings s = store::readUserSettings(users);
+    store::locateUserGroup(m_tables->BedarfTable, s.group);
+    sportEnergy = s.sportKcal;
+    sportList = s.sportList;
+    EnergyPage->showSettings(s);
+    EnergyPage->GewichtEditChange();
+    UserLabel->setText(store::userLabelText(users.asString(QStringLiteral("Name")),
+                                            users.asString(QStringLiteral("Vorname")), s.weightText));
 }
 
 void TZudorMainForm::SaveUserSettings()
 {
+    if (!m_tables || !m_tables->UserTable.isOpen() || !EnergyPage)
+        return;
+    store::UserSettings s;
+    EnergyPage->readSettings(s);
+    if (m_tables->BedarfTable.isOpen() && m_tables->BedarfTable.hasRecord())
+        s.group = m_tables->BedarfTable.asString(QStringLiteral("Gruppe"));
+    s.sportKcal = sportEnergy;
+    s.sportList = sportList;
+    store::writeUserSettings(m_tables->UserTable, s);
 }
 
 void TZudorMainForm::RecalcAnalyse()
@@ -398,16 +432,49 @@ void TZudorMainForm::connectInfoPages()
     }
 }
 
-void TZudorMainForm::UserBtnClick()
-{
-    SaveUserSettings();
-}
-
 void TZudorMainForm::OpenInReportEditor(const QString &path)
 {
     if (!m_richMainForm)
         m_richMainForm = std::make_unique<editor::TRichMainForm>();
     m_richMainForm->OpenInReportEditor(path);
+}
+
+void TZudorMainForm::UserBtnClick()
+{
+    if (!m_tables || !m_tables->UserTable.isOpen())
+        return;
+    store::Table &users = m_tables->UserTable;
+    SaveUserSettings();
+    const qint64 previous = users.recordId();
+    bool chosen = false;
+    bool managed = false;
+    {
+        TPassRequestForm dlg(*this, this);
+        dlg.exec();
+        chosen = dlg.chosen();
+        managed = dlg.managementOpened();
+    }
+    if (!chosen) {
+        if (users.state() != store::Table::State::Browse)
+            users.cancel();
+        if (users.gotoRecordId(previous)) {
+            // Records may have changed in the user management: show what the
+            // current user's record holds now.
+            if (managed)
+                LoadUserSettings();
+        } else {
+            // The previous user is gone: the first remaining user becomes
+            // current; with none left, an unnamed user takes over the page's
+            // settings.
+            if (!users.first())
+                SaveUserSettings();
+            LoadUserSettings();
+        }
+    }
+    RecalcAnalyse();
+    UserLabel->setText(store::userLabelText(users.asString(QStringLiteral("Name")),
+                                            users.asString(QStringLiteral("Vorname")),
+                                            users.asString(QStringLiteral("Gewicht"))));
 }
 
 bool TZudorMainForm::useCalculatorTotal() const
@@ -529,6 +596,13 @@ void TZudorMainForm::shutDown()
         OptionsFile o;
         if (m_tables && m_tables->BedarfTable.isOpen())
             o.group = m_tables->BedarfTable.asString(QStringLiteral("Gruppe"));
+        if (EnergyPage) {
+            o.weightText = EnergyPage->GewichtEdit->maskText();
+            o.sexIndex = EnergyPage->GeschlechtGroup->itemIndex();
+            o.activityIndex = EnergyPage->TaetigkeitGroup->itemIndex();
+            o.hoursText = EnergyPage->StundenEdit->maskText();
+            o.sumKcal = EnergyPage->SumKcalCheckBox->isChecked();
+        }
         o.carried = carriedLine;
         if (m_tables && m_tables->UserTable.isOpen()) {
             o.name = m_tables->UserTable.asString(QStringLiteral("Name"));

@@ -20,12 +20,15 @@ class FoodPage;
 namespace torval::analysis {
 class AnalysePage;
 }
-namespace torval::editor {
-class TRichMainForm;
-}
 namespace torval::info {
 class BestListPage;
 class NutrientDetailsPage;
+}
+namespace torval::energy {
+class EnergyPage;
+}
+namespace torval::editor {
+class TRichMainForm;
 }
 
 namespace torval::app {
@@ -69,15 +72,15 @@ public:
     // Brings the page "Nährstoffdetails" to the front with the nutrient of
     // that Nahrung.adt column.
     void showNutrientDetails(const QString &column);
-    // Shows a file in the report editor window (Auswertg.txt, Rezept.rtf).
-    void OpenInReportEditor(const QString &path);
-    // The report editor window, hidden until first used.
-    editor::TRichMainForm *RichMainForm() const { return m_richMainForm.get(); }
     // Switches to "Einzelanalysen" and searches the foods for the text, as
     // "&Finden" does (a click on a food of the best list).
     void showFoodOnSingleFoodPage(const QString &name);
     // A nutrient caption of the single-food page was clicked.
     void Label41Click(const QString &caption);
+    // Shows a file in the report editor window (Auswertg.txt, Rezept.rtf).
+    void OpenInReportEditor(const QString &path);
+    // The report editor window, hidden until first used.
+    editor::TRichMainForm *RichMainForm() const { return m_richMainForm.get(); }
     // Runs the whole shut-down (settings, options file, tables) once.
     void shutDown();
 
@@ -100,6 +103,7 @@ public:
     analysis::AnalysePage *AnalysePage = nullptr;
     info::BestListPage *BestListPage = nullptr;
     info::NutrientDetailsPage *DetailsPage = nullptr;
+    energy::EnergyPage *EnergyPage = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

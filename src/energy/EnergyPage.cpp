@@ -1,0 +1,256 @@
+#include "EnergyPage.h"
+#include "MaskEdit.h"
+#include "RadioGroup.h"
+#include "ReduktionFrm.h"
+#include "SportFrm.h"
+#include "app/ZudorMainFrm.h"
+#include "core/energy.h"
+#include "gui/handler.h"
+#include "store/tables.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace torval::energy {
+
+namespace {
+
+QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLabel *valueLabel(const QString &name, QWidget *parent)
+{
+    auto *l = namedLabel(name, QStringLiteral("0"), parent);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
+    return l;
+}
+
+} // namespace
+
+EnergyPage::EnergyPage(app::TZudorMainForm &main, QWidget *parent) : QWidget(parent), m_main(main)
+{
+    // Inputs.
+    auto *input = new QGroupBox(QStringLiteral("Eingabedaten"), this);
+    input->setObjectName(QStringLiteral("EingabePanel"));
+    GewichtEdit = new MaskEdit(3, input);
+    GewichtEdit->setObjectName(QStringLiteral("GewichtEdit"));
+    GewichtEdit->setMaskText(QStringLiteral("75 "));
+    auto *gewichtLabel = namedLabel(QStringLiteral("GewichtLabel"), QStringLiteral("Körpergewicht in kg:"), input);
+    gewichtLabel->setBuddy(GewichtEdit);
+
+    GeschlechtGroup = new RadioGroup(QStringLiteral("Geschlecht:"), input);
+    GeschlechtGroup->setObjectName(QStringLiteral("GeschlechtGroup"));
+    GeschlechtGroup->setItems({QStringLiteral("männlich"), QStringLiteral("weiblich")}, 2);
+    GeschlechtGroup->setItemIndex(0);
+
+    TaetigkeitGroup = new RadioGroup(QStringLiteral("körperliche Tätigkeit:"), input);
+    TaetigkeitGroup->setObjectName(QStringLiteral("TaetigkeitGroup"));
+    TaetigkeitGroup->setItems(activityNames());
+    TaetigkeitGroup->setItemIndex(1);
+    TaetigkeitGroup->setToolTip(activityHint(1));
+
+    StundenEdit = new MaskEdit(2, input);
+    StundenEdit->setObjectName(QStringLiteral("StundenEdit"));
+    StundenEdit->setMaskText(QStringLiteral("7 "));
+    auto *stundenLabel =
+        namedLabel(QStringLiteral("StundenLabel"), QStringLiteral("Stundenzahl oberer Aktivitäten:"), input);
+    stundenLabel->setBuddy(StundenEdit);
+
+    auto *il = new QGridLayout(input);
+    il->addWidget(gewichtLabel, 0, 0);
+    il->addWidget(GewichtEdit, 0, 1, Qt::AlignLeft);
+    il->addWidget(GeschlechtGroup, 1, 0, 1, 2);
+    il->addWidget(TaetigkeitGroup, 2, 0, 1, 2);
+    il->addWidget(stundenLabel, 3, 0);
+    il->addWidget(StundenEdit, 3, 1, Qt::AlignLeft);
+    il->setRowStretch(4, 1);
+    il->setColumnStretch(1, 1);
+
+    // Results.
+    auto *result = new QGroupBox(QStringLiteral("Energiebedarf pro Tag"), this);
+    result->setObjectName(QStringLiteral("ErgebnisPanel"));
+    GULabel = valueLabel(QStringLiteral("GULabel"), result);
+    AULabel = valueLabel(QStringLiteral("AULabel"), result);
+    GesamtLabel = valueLabel(QStringLiteral("GesamtLabel"), result);
+    auto *gesamtCaption = namedLabel(QStringLiteral("GesamtCaption"), QStringLiteral("Gesamtumsatz:"), result);
+    auto *gesamtUnit = new QLabel(QStringLiteral("kcal"), result);
+    QFont bold = font();
+    bold.setBold(true);
+    for (QLabel *l : {gesamtCaption, GesamtLabel, gesamtUnit})
+        l->setFont(bold);
+    auto *line = new QFrame(result);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto *values = new QGridLayout;
+    values->addWidget(namedLabel(QStringLiteral("GUCaption"), QStringLiteral("Grundumsatz:"), result), 0, 0);
+    values->addWidget(GULabel, 0, 1);
+    values->addWidget(new QLabel(QStringLiteral("kcal"), result), 0, 2);
+    values->addWidget(namedLabel(QStringLiteral("AUCaption"), QStringLiteral("Arbeitsumsatz:"), result), 1, 0);
+    values->addWidget(AULabel, 1, 1);
+    values->addWidget(new QLabel(QStringLiteral("kcal"), result), 1, 2);
+    values->addWidget(line, 2, 0, 1, 3);
+    values->addWidget(gesamtCaption, 3, 0);
+    values->addWidget(GesamtLabel, 3, 1);
+    values->addWidget(gesamtUnit, 3, 2);
+    values->setColumnStretch(3, 1);
+    values->setHorizontalSpacing(12);
+
+    auto *note = namedLabel(QStringLiteral("HinweisLabel"),
+                            QStringLiteral("Hinweis: Die Werte wurden gerundet dargestellt und gelten für einen Tag."),
+                            result);
+    note->setWordWrap(true);
+    auto *details = namedLabel(QStringLiteral("DetailsLabel"),
+                               QStringLiteral("Schlagen Sie Details zur Berechnung in der Wissensdatenbank nach."),
+                               result);
+    details->setWordWrap(true);
+    SumKcalCheckBox = new QCheckBox(QStringLiteral("Diese Summe für die Tagesanalyse nutzen"), result);
+    SumKcalCheckBox->setObjectName(QStringLiteral("SumkcalCheckBox"));
+
+    auto *rl = new QVBoxLayout(result);
+    rl->addLayout(values);
+    rl->addSpacing(8);
+    rl->addWidget(note);
+    rl->addWidget(details);
+    rl->addSpacing(8);
+    rl->addWidget(SumKcalCheckBox);
+
+    auto *more = new QGroupBox(QStringLiteral("Weitere Berechnungen"), this);
+    more->setObjectName(QStringLiteral("WeiterePanel"));
+    SportBtn = new QPushButton(QStringLiteral("Sportliche Aktivitäten"), more);
+    SportBtn->setObjectName(QStringLiteral("SportBtn"));
+    SportBtn->setToolTip(QStringLiteral("weitere sportliche Tätigkeiten eintragen"));
+    ReduktionBtn = new QPushButton(QStringLiteral("Reduktionsdiät berechnen"), more);
+    ReduktionBtn->setObjectName(QStringLiteral("ReduktionBtn"));
+    auto *ml = new QHBoxLayout(more);
+    ml->addWidget(SportBtn);
+    ml->addWidget(ReduktionBtn);
+    ml->addStretch();
+
+    BtnHelp4 = new QPushButton(QStringLiteral("F1 - Hilfe"), this);
+    BtnHelp4->setObjectName(QStringLiteral("BtnHelp4"));
+    BtnHelp4->setProperty("helpTopic", 8);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(result);
+    right->addWidget(more);
+    right->addStretch();
+    auto *helpRow = new QHBoxLayout;
+    helpRow->addStretch();
+    helpRow->addWidget(BtnHelp4);
+    right->addLayout(helpRow);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(input);
+    layout->addLayout(right, 1);
+
+    auto recompute = [this] { gui::guarded([this] { GewichtEditChange(); }); };
+    connect(GewichtEdit, &MaskEdit::changed, this, recompute);
+    connect(StundenEdit, &MaskEdit::changed, this, recompute);
+    connect(GeschlechtGroup, &RadioGroup::changed, this, recompute);
+    connect(TaetigkeitGroup, &RadioGroup::changed, this, recompute);
+    connect(SumKcalCheckBox, &QCheckBox::toggled, this, [this] { gui::guarded([this] { SumKcalCheckBoxClick(); }); });
+    connect(SportBtn, &QPushButton::clicked, this, [this] { gui::guarded([this] { SportBtnClick(); }); });
+    connect(ReduktionBtn, &QPushButton::clicked, this, [this] { gui::guarded([this] { ReduktionBtnClick(); }); });
+}
+
+void EnergyPage::updateUserLabel()
+{
+    store::Tables *t = m_main.tables();
+    if (!t || !t->UserTable.isOpen() || !m_main.UserLabel)
+        return;
+    const store::Table &users = t->UserTable;
+    m_main.UserLabel->setText(store::userLabelText(users.asString(QStringLiteral("Name")),
+                                                   users.asString(QStringLiteral("Vorname")),
+                                                   GewichtEdit->maskText().trimmed()));
+}
+
+bool EnergyPage::GewichtEditChange()
+{
+    updateUserLabel();
+    const QString weight = GewichtEdit->maskText();
+    const QString hours = StundenEdit->maskText();
+    if (weight.trimmed().isEmpty() || hours.trimmed().isEmpty())
+        return false;
+    const int level = TaetigkeitGroup->itemIndex();
+    if (level >= 0)
+        TaetigkeitGroup->setToolTip(activityHint(level));
+    const auto v = computeEnergy(weight, GeschlechtGroup->itemIndex(), level, hours, m_main.sportEnergy);
+    if (!v)
+        return false;
+    GULabel->setText(QString::number(v->basal));
+    AULabel->setText(QString::number(v->activity));
+    GesamtLabel->setText(QString::number(v->total));
+    m_main.calcEnergy = Fixed4::fromDouble(double(v->total));
+    if (!SumKcalCheckBox->isChecked())
+        return false;
+    m_main.RecalcAnalyse();
+    return true;
+}
+
+void EnergyPage::SumKcalCheckBoxClick()
+{
+    if (!GewichtEditChange())
+        m_main.RecalcAnalyse();
+}
+
+void EnergyPage::SportBtnClick()
+{
+    const QString copy = m_main.sportList;
+    const int weight = parseInt(GewichtEdit->maskText().trimmed());
+    store::Tables *t = m_main.tables();
+    if (!t)
+        return;
+    TSportForm dlg(t->db(), m_main.sportList, weight, window());
+    if (dlg.exec() == QDialog::Accepted) {
+        m_main.sportList = dlg.sportListText();
+        m_main.sportEnergy = dlg.sportEnergy();
+        GewichtEditChange();
+    } else {
+        m_main.sportList = copy;
+    }
+}
+
+void EnergyPage::ReduktionBtnClick()
+{
+    const QString weight = GewichtEdit->maskText();
+    const int whole = parseInt(weight.trimmed());
+    TReduktionForm dlg(weight, whole - 5, window());
+    dlg.exec();
+}
+
+void EnergyPage::readSettings(store::UserSettings &s) const
+{
+    s.weightText = GewichtEdit->maskText();
+    s.sex = GeschlechtGroup->itemIndex();
+    s.activity = TaetigkeitGroup->itemIndex();
+    s.hoursText = StundenEdit->maskText();
+    s.sumKcal = SumKcalCheckBox->isChecked();
+}
+
+void EnergyPage::showSettings(const store::UserSettings &s)
+{
+    const QSignalBlocker b1(GewichtEdit);
+    const QSignalBlocker b2(GeschlechtGroup);
+    const QSignalBlocker b3(TaetigkeitGroup);
+    const QSignalBlocker b4(StundenEdit);
+    const QSignalBlocker b5(SumKcalCheckBox);
+    GewichtEdit->setMaskText(s.weightText);
+    GeschlechtGroup->setItemIndex(s.sex);
+    TaetigkeitGroup->setItemIndex(s.activity);
+    StundenEdit->setMaskText(s.hoursText);
+    SumKcalCheckBox->setChecked(s.sumKcal);
+}
+
+} // namespace torval::energy
