@@ -168,7 +168,7 @@ int bestlistCommand(Context &c)
     auto tables = c.openTables();
     if (count <= 0)
         return 0;
-    for (const RankedFood &f : store::rankedFoods(tables->Query1, nutrients()[nutrient].columnName(), count))
+    for (const RankedFood &f : store::rankedFoods(*tables, nutrients()[nutrient].columnName(), count))
         c.out << f.name << ';' << (f.value ? formatGeneral(*f.value) : QString()) << '\n';
     return 0;
 }

@@ -165,7 +165,7 @@ void BestListPage::NSComboChange()
     const QString column = chosenColumn();
     if (column.isEmpty())
         return;
-    const QList<RankedFood> foods = store::rankedFoods(m_tables.Query1, column, kBestListPositions);
+    const QList<RankedFood> foods = store::rankedFoods(m_tables, column, kBestListPositions);
     const double best = foods.isEmpty() ? 0.0 : foods.first().value.value_or(0.0);
 
     store::Table &ns = m_tables.NSTable;
@@ -205,7 +205,7 @@ void BestListPage::SpeedButton6Click()
         return;
     }
     const QList<RankedFood> foods =
-        *count > 0 ? store::rankedFoods(m_tables.Query1, column, *count) : QList<RankedFood>();
+        *count > 0 ? store::rankedFoods(m_tables, column, *count) : QList<RankedFood>();
     report::printRows(m_tables, QStringLiteral("Bestenliste.frf"), bestListPrintRows(foods, unit, NSCombo->currentText()),
                       window());
 }

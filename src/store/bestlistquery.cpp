@@ -1,24 +1,41 @@
 #include "bestlistquery.h"
+#include "database.h"
 #include "query.h"
+#include "schema.h"
+#include "tables.h"
 #include "core/catalogue.h"
 #include "core/error.h"
 
 namespace torval::store {
 
-QList<RankedFood> rankedFoods(Query &query, const QString &column, int limit)
+QString rankIndexName(const QString &column)
+{
+    return QStringLiteral("Nahrung.adt_rank_") + column;
+}
+
+QList<RankedFood> rankedFoods(Tables &tables, const QString &column, int limit)
 {
     // The column goes into the statement as it is: only catalogue columns.
-    if (nutrientByColumn(column) < 0)
+    const int n = nutrientByColumn(column);
+    if (n < 0)
         throw Error(QStringLiteral("Unbekannter Nährstoff ") + column);
+    const QString name = nutrients()[n].columnName();
+    try {
+        tables.db().exec(QStringLiteral("CREATE INDEX IF NOT EXISTS ") + quoteIdent(rankIndexName(name))
+                         + QStringLiteral(" ON \"Nahrung.adt\" (") + quoteIdent(name) + QStringLiteral(" DESC)"));
+    } catch (const Error &) {
+        // Without the index the statement sorts; the result is the same.
+    }
+    Query &query = tables.Query1;
     query.setSql(bestListSql(column));
     query.open();
     QList<RankedFood> foods;
     if (limit > 0 && limit <= 1000)
         foods.reserve(limit);
-    const QString name = QStringLiteral("Nahrungsmittel");
+    const QString food = QStringLiteral("Nahrungsmittel");
     for (bool ok = query.hasRecord(); ok && (limit < 0 || foods.size() < limit); ok = query.next()) {
         const QVariant v = query.value(column);
-        foods.append({query.asString(name), v.isNull() ? std::nullopt : std::optional<double>(query.asFloat(column))});
+        foods.append({query.asString(food), v.isNull() ? std::nullopt : std::optional<double>(query.asFloat(column))});
     }
     return foods;
 }

@@ -37,6 +37,18 @@ TEST(CliBestlist, PrintsNameAndValueInRankOrder)
     EXPECT_EQ(t.out, QStringLiteral("Bergkäse;28\nBergkäse;27\nEigelb;15,9\nVollmilch;3,3\n"));
 }
 
+TEST(CliBestlist, EqualValuesComeInRecordOrder)
+{
+    // Olivenöl (record 5) and Öl, pflanzlich (record 6) both have 884 kcal.
+    const Output r = bestlist({QStringLiteral("Energie"), QStringLiteral("3")});
+    ASSERT_EQ(r.rc, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QStringLiteral("Olivenöl;884\nÖl, pflanzlich;884\nBergkäse;400\n"));
+    // Vitamin C 1000: Apfelsaft (record 3) before Vollmilch (record 11).
+    const QStringList vc = bestlist({QStringLiteral("Vitamin_C"), QStringLiteral("8")}).out.split(u'\n');
+    EXPECT_EQ(vc.at(6), QStringLiteral("Apfelsaft;1000"));
+    EXPECT_EQ(vc.at(7), QStringLiteral("Vollmilch;1000"));
+}
+
 TEST(CliBestlist, DefaultsToTwentyOnePositionsAndStopsAtTheLastFood)
 {
     const Output r = bestlist({QStringLiteral("Vitamin_C")});
