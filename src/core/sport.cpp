@@ -1,5 +1,7 @@
 #include "sport.h"
 
+#include <cmath>
+
 namespace torval {
 
 QList<SportEntry> parseSportList(const QString &text)
@@ -30,7 +32,11 @@ QString formatSportList(const QList<SportEntry> &entries)
 
 qint64 sportKcal(int minutes, double factor, int weight)
 {
-    return roundToInt(double(minutes) * (factor * double(weight)));
+    // Factors have a few decimals; cut the binary noise of the product (45 x
+    // 0,06125 x 80 comes out as 220,50000000000003) so that an exact half
+    // goes to the even neighbour as it should.
+    const double kcal = double(minutes) * (factor * double(weight));
+    return roundToInt(std::nearbyint(kcal * 1e6) / 1e6);
 }
 
 Fixed4 sportEnergy(const QList<SportEntry> &entries)

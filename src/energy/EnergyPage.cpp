@@ -74,7 +74,6 @@ EnergyPage::EnergyPage(app::TZudorMainForm &main, QWidget *parent) : QWidget(par
     il->addWidget(TaetigkeitGroup, 2, 0, 1, 2);
     il->addWidget(stundenLabel, 3, 0);
     il->addWidget(StundenEdit, 3, 1, Qt::AlignLeft);
-    il->setRowStretch(4, 1);
     il->setColumnStretch(1, 1);
 
     // Results.
@@ -151,8 +150,11 @@ EnergyPage::EnergyPage(app::TZudorMainForm &main, QWidget *parent) : QWidget(par
     helpRow->addWidget(BtnHelp4);
     right->addLayout(helpRow);
 
+    auto *left = new QVBoxLayout;
+    left->addWidget(input);
+    left->addStretch();
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(input);
+    layout->addLayout(left);
     layout->addLayout(right, 1);
 
     auto recompute = [this] { gui::guarded([this] { GewichtEditChange(); }); };
