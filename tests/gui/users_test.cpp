@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace torval;
 using app::TPassRequestForm;
@@ -451,4 +452,50 @@ TEST_F(UsersTest, PersonalDataButtonOpensTheGroupChoiceForTheUserShown)
     w->UserBtn->click();
     EXPECT_TRUE(opened);
     expectAnna(*w);
+}
+
+TEST_F(UsersTest, SwitchingUsersRecomputesTheDayAgainstTheNewGroup)
+{
+    test::TestUser clara{QStringLiteral("Schulz"), QStringLiteral("Clara")};
+    clara.group = QStringLiteral("Säuglinge 0-3 Monate");
+    addUsers({clara});
+    auto w = start();
+    auto target = [&] {
+        auto *list = w->findChild<QTreeWidget *>(QStringLiteral("NSListBox"));
+        return list && list->topLevelItemCount() > 0 ? list->topLevelItem(0)->text(3) : QString();
+    };
+    EXPECT_EQ(target(), QStringLiteral("1629")); // Anna uses her calculator total
+    choose(*w, kBernd);
+    EXPECT_EQ(target(), QStringLiteral("2760")); // Männer 19-24
+    // Neither Bernd nor Clara uses the total: only the group changes.
+    choose(*w, QStringLiteral("Schulz, Clara"));
+    EXPECT_EQ(target(), QStringLiteral("1150"));
+}
+
+TEST_F(UsersTest, StoredValuesOutOfRangeAndGroupsInAnotherCase)
+{
+    test::TestUser clara{QStringLiteral("Schulz"), QStringLiteral("Clara")};
+    clara.sex = 5;       // beyond the last entry: the last, weiblich
+    clara.activity = -1; // no level: 100 kcal per hour
+    clara.group = QStringLiteral("männer 19-24");
+    addUsers({clara});
+    writeOptions(QStringLiteral("Schulz"), QStringLiteral("Clara"));
+    auto w = start();
+    energy::EnergyPage *p = w->EnergyPage;
+    EXPECT_EQ(p->GeschlechtGroup->itemIndex(), 1);
+    EXPECT_EQ(p->TaetigkeitGroup->itemIndex(), -1);
+    EXPECT_EQ(p->GULabel->text(), QStringLiteral("1636"));
+    EXPECT_EQ(p->AULabel->text(), QStringLiteral("700"));
+    // The exact search at loading does not find the group in another case.
+    EXPECT_EQ(group(*w), QStringLiteral("Frauen 19-24"));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    // Saving stores the fall-back's name.
+    w->close();
+    store::Table &users = w->tables()->UserTable;
+    EXPECT_FALSE(users.isOpen());
+    withTables([](store::Tables &t) {
+        ASSERT_TRUE(t.UserTable.locate(QStringLiteral("Vorname"), QStringLiteral("Clara")));
+        EXPECT_EQ(t.UserTable.asString(QStringLiteral("BedarfGruppe")), QStringLiteral("Frauen 19-24"));
+        EXPECT_EQ(t.UserTable.asInteger(QStringLiteral("Taetigkeit")), -1);
+    });
 }
