@@ -184,6 +184,8 @@ QByteArray reportToRtf(const PreparedReport &r)
         body += tableRow(fonts, d.headingFont, widths, d.columns, r.headings, true, false);
         for (const QStringList &row : r.rows)
             body += tableRow(fonts, d.font, widths, d.columns, row, false, d.rowLines);
+        // A word processor wants a paragraph after the last row.
+        body += "\\pard\\plain" + fontCodes(fonts, d.font) + "\\par\n";
         if (r.rows.isEmpty() && !d.emptyText.isEmpty()) {
             ReportFont italic = d.font;
             italic.italic = true;
