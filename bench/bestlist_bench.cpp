@@ -174,7 +174,7 @@ int main(int argc, char **argv)
     }
     if (shell.isEmpty())
         std::printf("sqlite3 shell not found: no comparison\n");
-    std::printf("\nfirst run: NSComboChange the first time for the column, making its index.\n"
+    std::printf("\nfirst run: NSComboChange the first time for the column.\n"
                 "NSComboChange: the page handler (statement, 21 foods, catalogue row, labels, bars).\n"
                 "query 21 / all: the statement through Query1, walking 21 / all rows.\n"
                 "sqlite3: the same statement in the shell, all rows to /dev/null (its .timer);\n"

@@ -8,24 +8,12 @@
 
 namespace torval::store {
 
-QString rankIndexName(const QString &column)
-{
-    return QStringLiteral("Nahrung.adt_rank_") + column;
-}
-
 QList<RankedFood> rankedFoods(Tables &tables, const QString &column, int limit)
 {
     // The column goes into the statement as it is: only catalogue columns.
     const int n = nutrientByColumn(column);
     if (n < 0)
         throw Error(QStringLiteral("Unbekannter Nährstoff ") + column);
-    const QString name = nutrients()[n].columnName();
-    try {
-        tables.db().exec(QStringLiteral("CREATE INDEX IF NOT EXISTS ") + quoteIdent(rankIndexName(name))
-                         + QStringLiteral(" ON \"Nahrung.adt\" (") + quoteIdent(name) + QStringLiteral(" DESC)"));
-    } catch (const Error &) {
-        // Without the index the statement sorts; the result is the same.
-    }
     Query &query = tables.Query1;
     query.setSql(bestListSql(column));
     query.open();

@@ -1,5 +1,6 @@
 #include "database.h"
 #include "schema.h"
+#include "core/catalogue.h"
 #include "core/error.h"
 
 #include <QDir>
@@ -320,6 +321,14 @@ void Database::ensureSchema()
                  + QStringLiteral(" ON ") + quoteIdent(def.fileName) + QStringLiteral(" (") + fields.join(u',')
                  + u')');
         }
+        // The best lists walk the foods by one nutrient, highest first; equal
+        // values keep record order.
+        if (def.fileName == u"Nahrung.adt")
+            for (const Nutrient &n : nutrients())
+                exec(QStringLiteral("CREATE INDEX IF NOT EXISTS ")
+                     + quoteIdent(def.fileName + QStringLiteral("_rank_") + n.columnName()) + QStringLiteral(" ON ")
+                     + quoteIdent(def.fileName) + QStringLiteral(" (") + quoteIdent(n.columnName())
+                     + QStringLiteral(" DESC)"));
         // The category filter walks the records of one category.
         if (def.fieldIndex(QStringLiteral("Kategorie")) >= 0)
             exec(QStringLiteral("CREATE INDEX IF NOT EXISTS ") + quoteIdent(def.fileName + QStringLiteral(".KAT"))
