@@ -334,8 +334,14 @@ void Database::ensureSchema()
             exec(QStringLiteral("CREATE INDEX IF NOT EXISTS ") + quoteIdent(def.fileName + QStringLiteral(".KAT"))
                  + QStringLiteral(" ON ") + quoteIdent(def.fileName) + QStringLiteral(" (\"Kategorie\")"));
     }
-    setMeta(QStringLiteral("schema_version"), QStringLiteral("1"));
+    setMeta(QStringLiteral("schema_version"), schemaVersion());
     t.commit();
+}
+
+void Database::upgradeSchema()
+{
+    if (meta(QStringLiteral("schema_version")) != schemaVersion())
+        ensureSchema();
 }
 
 QString Database::meta(const QString &key)

@@ -52,8 +52,13 @@ public:
     const QString &dataDir() const { return m_dataDir; }
     sqlite3 *handle() const { return m_db; }
 
+    // Version of the schema that ensureSchema() makes.
+    static QString schemaVersion() { return QStringLiteral("2"); }
     // Creates every table and index of the schema that is missing.
     void ensureSchema();
+    // The same, only when the database was made by an older schema; a
+    // current database is not written to.
+    void upgradeSchema();
     bool hasTable(const QString &fileName);
 
     void exec(const QString &sql, const QVariantList &params = {});

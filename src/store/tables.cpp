@@ -6,7 +6,7 @@ namespace {
 std::unique_ptr<Database> openDb(const QString &dataDir)
 {
     auto db = std::make_unique<Database>(dataDir);
-    db->ensureSchema();
+    db->upgradeSchema();
     return db;
 }
 } // namespace
