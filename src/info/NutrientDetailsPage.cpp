@@ -16,6 +16,24 @@ namespace torval::info {
 
 namespace {
 
+// A scroll area whose size wish does not depend on the texts inside: the
+// long word-wrapped texts are laid out only when the page is on screen, not
+// whenever the main window asks its pages for their sizes (start-up).
+class TextScrollArea final : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const int h = fontMetrics().height();
+        return {36 * h, 20 * h};
+    }
+};
+
+} // namespace
+
+namespace {
+
 struct Section
 {
     const char16_t *caption;
@@ -94,7 +112,7 @@ NutrientDetailsPage::NutrientDetailsPage(store::Tables &tables, QWidget *parent)
     }
     cl->addStretch();
 
-    TextScroll = new QScrollArea(this);
+    TextScroll = new TextScrollArea(this);
     TextScroll->setObjectName(QStringLiteral("DetailsScroll"));
     TextScroll->setWidgetResizable(true);
     TextScroll->setWidget(content);
