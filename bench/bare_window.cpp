@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -10,6 +11,10 @@ int main(int argc, char **argv)
     QMainWindow w;
     w.resize(792, 599);
     w.show();
-    QTimer::singleShot(0, &w, [] { QApplication::exit(0); });
+    QTimer::singleShot(0, &w, [] {
+        std::fputs("idle\n", stdout);
+        std::fflush(stdout);
+        QApplication::exit(0);
+    });
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTimer>
+#include <cstdio>
 #include <QTranslator>
 
 int main(int argc, char **argv)
@@ -31,9 +32,14 @@ int main(int argc, char **argv)
     boxes.setParent(&mainForm);
     splash.stop();
     mainForm.show();
-    // For start-up measurements: leave as soon as the window is up and idle.
+    // For start-up measurements: say so and leave as soon as the window is
+    // up and idle.
     if (qEnvironmentVariableIsSet("TORVAL_EXIT_WHEN_IDLE"))
-        QTimer::singleShot(0, &mainForm, [] { QApplication::exit(0); });
+        QTimer::singleShot(0, &mainForm, [] {
+            std::fputs("idle\n", stdout);
+            std::fflush(stdout);
+            QApplication::exit(0);
+        });
     const int rc = QApplication::exec();
     mainForm.shutDown();
     return rc;
