@@ -246,11 +246,14 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
             add(placeholderPage(QStringLiteral("AnalyseSheet"), QStringLiteral("BtnHelp5"), QString()),
                 QStringLiteral("Tagesanalysen"));
         }
-        add(placeholderPage(QStringLiteral("RezepteSheet"), QStringLiteral("BtnHelp6"), QString()),
+        add(placeholderPage(QStringLiteral("RezepteSheet"), QStringLiteral("BtnHelp6"),
+                            QStringLiteral("Die Rezeptebibliothek ist in dieser Version noch nicht enthalten.")),
             QStringLiteral("Rezeptebibliothek"));
-        add(placeholderPage(QStringLiteral("TabSheet8"), QStringLiteral("BtnHelp7"), QString()),
+        add(placeholderPage(QStringLiteral("TabSheet8"), QStringLiteral("BtnHelp7"),
+                            QStringLiteral("Die Artikeldatenbank ist in dieser Version noch nicht enthalten.")),
             QStringLiteral("Artikeldatenbank"));
-        add(placeholderPage(QStringLiteral("TabSheet6"), QStringLiteral("BtnHelp8"), QString()),
+        add(placeholderPage(QStringLiteral("TabSheet6"), QStringLiteral("BtnHelp8"),
+                            QStringLiteral("Die Seite „Infos und Links“ ist in dieser Version noch nicht enthalten.")),
             QStringLiteral("Infos und Links"));
         PageControl1->setCurrentIndex(4);
     };
