@@ -206,55 +206,47 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
     // Pages are built first, so that whatever step fails, the window shows
     // its frame with what was filled.
     auto buildPages = [this] {
-        auto add = [this](QWidget *page, const QString &caption) { PageControl1->addTab(page, caption); };
+        struct PageInfo
+        {
+            const char16_t *name;
+            const char16_t *helpButton;
+            const char16_t *caption;
+            const char16_t *notYet;
+        };
+        static const PageInfo pages[] = {
+            {u"TabSheet1", u"BtnHelp", u"Einzelanalysen", nullptr},
+            {u"TabSheet2", u"BtnHelp2", u"Bestenlisten", nullptr},
+            {u"TabSheet3", u"BtnHelp3", u"Nährstoffdetails", nullptr},
+            {u"TabSheet4", u"BtnHelp4", u"Energiebedarfsrechner", nullptr},
+            {u"AnalyseSheet", u"BtnHelp5", u"Tagesanalysen", nullptr},
+            {u"RezepteSheet", u"BtnHelp6", u"Rezeptebibliothek",
+             u"Die Rezeptebibliothek ist in dieser Version noch nicht enthalten."},
+            {u"TabSheet8", u"BtnHelp7", u"Artikeldatenbank",
+             u"Die Artikeldatenbank ist in dieser Version noch nicht enthalten."},
+            {u"TabSheet6", u"BtnHelp8", u"Infos und Links",
+             u"Die Seite „Infos und Links“ ist in dieser Version noch nicht enthalten."},
+        };
+        // Without tables only the frame of each page is shown.
         if (m_tables) {
             FoodPage = new fooddb::FoodPage(*m_tables, this);
-            FoodPage->setObjectName(QStringLiteral("TabSheet1"));
-            add(FoodPage, QStringLiteral("Einzelanalysen"));
-        } else {
-            add(placeholderPage(QStringLiteral("TabSheet1"), QStringLiteral("BtnHelp"), QString()),
-                QStringLiteral("Einzelanalysen"));
-        }
-        if (m_tables) {
             BestListPage = new info::BestListPage(*m_tables, this);
-            BestListPage->setObjectName(QStringLiteral("TabSheet2"));
-            add(BestListPage, QStringLiteral("Bestenlisten"));
             DetailsPage = new info::NutrientDetailsPage(*m_tables, this);
-            DetailsPage->setObjectName(QStringLiteral("TabSheet3"));
-            add(DetailsPage, QStringLiteral("Nährstoffdetails"));
-            connectInfoPages();
-        } else {
-            add(placeholderPage(QStringLiteral("TabSheet2"), QStringLiteral("BtnHelp2"), QString()),
-                QStringLiteral("Bestenlisten"));
-            add(placeholderPage(QStringLiteral("TabSheet3"), QStringLiteral("BtnHelp3"), QString()),
-                QStringLiteral("Nährstoffdetails"));
-        }
-        if (m_tables) {
             EnergyPage = new energy::EnergyPage(*this, this);
-            EnergyPage->setObjectName(QStringLiteral("TabSheet4"));
-            add(EnergyPage, QStringLiteral("Energiebedarfsrechner"));
-        } else {
-            add(placeholderPage(QStringLiteral("TabSheet4"), QStringLiteral("BtnHelp4"), QString()),
-                QStringLiteral("Energiebedarfsrechner"));
-        }
-        if (m_tables) {
             AnalysePage = new analysis::AnalysePage(*m_tables, this);
-            AnalysePage->setObjectName(QStringLiteral("AnalyseSheet"));
+            connectInfoPages();
             connectAnalysePage();
-            add(AnalysePage, QStringLiteral("Tagesanalysen"));
-        } else {
-            add(placeholderPage(QStringLiteral("AnalyseSheet"), QStringLiteral("BtnHelp5"), QString()),
-                QStringLiteral("Tagesanalysen"));
         }
-        add(placeholderPage(QStringLiteral("RezepteSheet"), QStringLiteral("BtnHelp6"),
-                            QStringLiteral("Die Rezeptebibliothek ist in dieser Version noch nicht enthalten.")),
-            QStringLiteral("Rezeptebibliothek"));
-        add(placeholderPage(QStringLiteral("TabSheet8"), QStringLiteral("BtnHelp7"),
-                            QStringLiteral("Die Artikeldatenbank ist in dieser Version noch nicht enthalten.")),
-            QStringLiteral("Artikeldatenbank"));
-        add(placeholderPage(QStringLiteral("TabSheet6"), QStringLiteral("BtnHelp8"),
-                            QStringLiteral("Die Seite „Infos und Links“ ist in dieser Version noch nicht enthalten.")),
-            QStringLiteral("Infos und Links"));
+        QWidget *const built[] = {FoodPage, BestListPage, DetailsPage, EnergyPage, AnalysePage};
+        for (int i = 0; i < 8; ++i) {
+            const PageInfo &p = pages[i];
+            QWidget *page = i < 5 ? built[i] : nullptr;
+            if (page)
+                page->setObjectName(QString::fromUtf16(p.name));
+            else
+                page = placeholderPage(QString::fromUtf16(p.name), QString::fromUtf16(p.helpButton),
+                                       p.notYet ? QString::fromUtf16(p.notYet) : QString());
+            PageControl1->addTab(page, QString::fromUtf16(p.caption));
+        }
         PageControl1->setCurrentIndex(4);
     };
 
