@@ -23,7 +23,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -474,10 +473,7 @@ void TZudorMainForm::UserBtnClick()
 
 bool TZudorMainForm::useCalculatorTotal() const
 {
-    for (const QString &name : {QStringLiteral("SumkcalCheckBox"), QStringLiteral("SumKcalCheckBox")})
-        if (const auto *box = findChild<QCheckBox *>(name))
-            return box->isChecked();
-    return false;
+    return EnergyPage && EnergyPage->SumKcalCheckBox->isChecked();
 }
 
 void TZudorMainForm::PersDatenBtnClick()
@@ -511,14 +507,9 @@ void TZudorMainForm::PersDatenBtnClick()
             user.setInteger(QStringLiteral("Geschlecht"), sex);
         user.post();
     }
-    // The energy calculator's sex choice follows, as if the user had clicked it.
-    if (sex >= 0)
-        if (auto *group = findChild<QWidget *>(QStringLiteral("GeschlechtGroup"))) {
-            const QString wanted = sex == 1 ? QStringLiteral("weiblich") : QStringLiteral("männlich");
-            for (QRadioButton *b : group->findChildren<QRadioButton *>())
-                if (QString(b->text()).remove(u'&') == wanted && !b->isChecked())
-                    b->click();
-        }
+    // The energy calculator's sex choice follows, as if the user had chosen it.
+    if (sex >= 0 && EnergyPage && EnergyPage->GeschlechtGroup->itemIndex() != sex)
+        EnergyPage->GeschlechtGroup->setItemIndex(sex);
     RecalcAnalyse();
 }
 
@@ -554,11 +545,6 @@ void TZudorMainForm::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
-}
-
-void TZudorMainForm::keyPressEvent(QKeyEvent *event)
-{
-    QMainWindow::keyPressEvent(event);
 }
 
 void TZudorMainForm::placeLogo()
