@@ -24,7 +24,6 @@ void Query::open()
         m_names << m_stmt->columnName(i);
         m_types << m_stmt->declaredType(i);
     }
-    m_used = QVector<bool>(m_names.size(), false);
     m_open = true;
     first();
 }
@@ -43,17 +42,16 @@ QVariant Query::columnValue(int c) const
 {
     if (!m_hasRow || c < 0 || c >= m_names.size())
         return {};
-    m_used[c] = true;
     if (!m_rowCopied)
         return m_stmt->column(c);
-    if (!m_copied.at(c)) {
-        // A column first read after the walk passed the end: read the last
-        // row again.
+    if (!m_lastRowRead) {
+        // Read after the walk passed the end: walk to the last row again.
         Statement again(m_db.handle(), m_sql);
         for (int i = 0; i < m_recNo; ++i)
             again.step();
-        m_lastRow[c] = again.column(c);
-        m_copied[c] = true;
+        for (int i = 0; i < m_names.size(); ++i)
+            m_lastRow[i] = again.column(i);
+        m_lastRowRead = true;
     }
     return m_lastRow.at(c);
 }
@@ -74,21 +72,14 @@ bool Query::next()
 {
     if (!m_open || m_eof)
         return false;
-    // The last row stays readable at the end, as with a table: keep a copy
-    // of the current row before stepping past it.
-    QVector<QVariant> current(m_names.size());
-    QVector<bool> copied(m_names.size(), false);
-    for (int i = 0; i < m_names.size(); ++i)
-        if (m_used.at(i)) {
-            current[i] = m_stmt->column(i);
-            copied[i] = true;
-        }
     if (m_stmt->step()) {
         ++m_recNo;
         return true;
     }
-    m_lastRow = current;
-    m_copied = copied;
+    // The last row stays readable at the end, as with a table; it is read
+    // again when it is asked for.
+    m_lastRow = QVector<QVariant>(m_names.size());
+    m_lastRowRead = false;
     m_rowCopied = true;
     m_eof = true;
     return false;

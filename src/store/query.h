@@ -62,12 +62,11 @@ private:
     int m_count = -1;
     QStringList m_names;
     QStringList m_types;
-    // Values are read from the statement as they are asked for; the last row
-    // is copied when the walk passes the end, so it stays readable.
-    // Only the columns read so far are copied on each step.
+    // Values are read from the statement as they are asked for. Once the
+    // walk has passed the end, the last row's values are read again on
+    // demand and kept here.
     mutable QVector<QVariant> m_lastRow;
-    mutable QVector<bool> m_used;
-    mutable QVector<bool> m_copied;
+    mutable bool m_lastRowRead = false;
     bool m_rowCopied = false;
 };
 

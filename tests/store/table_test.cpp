@@ -313,3 +313,17 @@ TEST_F(TableTest, QueryWalksAndCountsLikeATable)
     EXPECT_EQ(q.asString(QStringLiteral("Nahrungsmittel")), QStringLiteral("Reis"));
     EXPECT_EQ(categoryNames(q).size(), 9);
 }
+
+TEST_F(TableTest, QueryKeepsTheLastRowReadableAtTheEnd)
+{
+    Query &q = tables.Query1;
+    q.setSql(QStringLiteral("Select * from \"Nahrung.adt\" where Kategorie = 'Käse' order by NM_Nr"));
+    q.open();
+    EXPECT_EQ(q.asString(QStringLiteral("NM_Nr")), QStringLiteral("14"));
+    EXPECT_TRUE(q.next());
+    EXPECT_FALSE(q.next());
+    EXPECT_TRUE(q.eof());
+    EXPECT_EQ(q.asString(QStringLiteral("NM_Nr")), QStringLiteral("15"));
+    EXPECT_EQ(q.asString(QStringLiteral("Energie")), QStringLiteral("390"));
+    EXPECT_EQ(q.recNo(), 2);
+}
