@@ -10,8 +10,7 @@
 #include "gui/sortedcombobox.h"
 #include "store/database.h"
 #include "store/tables.h"
-#include "support/scripteddialogs.h"
-#include "support/testdata.h"
+#include "support/programtest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,30 +25,16 @@
 
 namespace torval::test {
 
-class AnalysisPageTest : public ::testing::Test
+class AnalysisPageTest : public ProgramTest
 {
 protected:
-    TempProgramDir dir;
-    ScriptedDialogs boxes;
     std::unique_ptr<app::TZudorMainForm> w;
 
-    void SetUp() override
-    {
-        gui::setDialogs(&boxes);
-        for (const char *name : {"Naehrstoff.frf", "Naehrmittel.frf"}) {
-            const QString file = QString::fromLatin1(name);
-            QFile::copy(QDir(fixtureDir()).filePath(QStringLiteral("../../../data/files/") + file),
-                        QDir(dir.dataDir()).filePath(file));
-        }
-    }
     void TearDown() override
     {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top->objectName() == u"ReportPreview")
-                top->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closePreviews();
         w.reset();
-        gui::setDialogs(nullptr);
+        ProgramTest::TearDown();
     }
 
     // Adds a group row to the requirement table before the program starts.
@@ -64,10 +49,7 @@ protected:
 
     app::TZudorMainForm &start()
     {
-        app::StartOptions o;
-        o.programDir = dir.path();
-        o.screenWidth = 1024;
-        w = std::make_unique<app::TZudorMainForm>(o);
+        w = newMainWindow();
         return *w;
     }
     analysis::AnalysePage &page() { return *w->AnalysePage; }

@@ -7,8 +7,7 @@
 #include "core/clock.h"
 #include "core/textfile.h"
 #include "store/tables.h"
-#include "support/scripteddialogs.h"
-#include "support/testdata.h"
+#include "support/programtest.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -33,18 +32,9 @@ struct TestUser
     QString password{};
 };
 
-class EnergyFixture : public ::testing::Test
+class EnergyFixture : public ProgramTest
 {
 protected:
-    TempProgramDir dir;
-    ScriptedDialogs boxes;
-
-    void SetUp() override { gui::setDialogs(&boxes); }
-    void TearDown() override
-    {
-        gui::setDialogs(nullptr);
-        Clock::reset();
-    }
 
     // Writes into the data directory before the program starts.
     template<typename F>
@@ -97,13 +87,7 @@ protected:
         writeLines(dir.file(QStringLiteral("ZudorOpt.cfg")),
                    {QString(), QString(), QString(), QString(), QString(), QString(), QString(), name, firstName});
     }
-    std::unique_ptr<app::TZudorMainForm> start()
-    {
-        app::StartOptions o;
-        o.programDir = dir.path();
-        o.screenWidth = 1024;
-        return std::make_unique<app::TZudorMainForm>(o);
-    }
+    std::unique_ptr<app::TZudorMainForm> start() { return newMainWindow(); }
 
     // Runs f on the next modal dialog of type T as soon as it is shown. A
     // dialog that never comes is reported; one of another type is closed so

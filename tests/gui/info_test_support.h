@@ -8,8 +8,7 @@
 #include "gui/dialogs.h"
 #include "report/PrintTable.h"
 #include "store/tables.h"
-#include "support/scripteddialogs.h"
-#include "support/testdata.h"
+#include "support/programtest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,40 +32,20 @@ inline QStringList shippedDefinitionNames()
             QStringLiteral("Rezepte.frf")};
 }
 
-// Closes every preview window and lets them go.
-inline void closePreviews()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == u"ReportPreview")
-            w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-class InfoPagesTest : public ::testing::Test
+class InfoPagesTest : public ProgramTest
 {
 protected:
-    TempProgramDir dir;
-    ScriptedDialogs boxes;
     std::unique_ptr<app::TZudorMainForm> w;
 
-    void SetUp() override
-    {
-        gui::setDialogs(&boxes);
-        for (const QString &name : shippedDefinitionNames())
-            ASSERT_TRUE(QFile::copy(shippedDefinition(name), QDir(dir.dataDir()).filePath(name))) << name.toStdString();
-    }
     void TearDown() override
     {
         closePreviews();
         w.reset();
-        gui::setDialogs(nullptr);
+        ProgramTest::TearDown();
     }
     app::TZudorMainForm &start()
     {
-        app::StartOptions o;
-        o.programDir = dir.path();
-        o.screenWidth = 1024;
-        w = std::make_unique<app::TZudorMainForm>(o);
+        w = newMainWindow();
         return *w;
     }
     store::Tables &tables() { return *w->tables(); }

@@ -3,8 +3,7 @@
 #include "fooddb/FoodPage.h"
 #include "gui/sortedcombobox.h"
 #include "store/tables.h"
-#include "support/scripteddialogs.h"
-#include "support/testdata.h"
+#include "support/programtest.h"
 
 #include <QFile>
 #include <QLabel>
@@ -19,22 +18,10 @@ using namespace torval;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public test::ProgramTest
 {
 protected:
-    test::TempProgramDir dir;
-    test::ScriptedDialogs boxes;
-
-    void SetUp() override { gui::setDialogs(&boxes); }
-    void TearDown() override { gui::setDialogs(nullptr); }
-
-    std::unique_ptr<app::TZudorMainForm> start(std::optional<int> width = 1024)
-    {
-        app::StartOptions o;
-        o.programDir = dir.path();
-        o.screenWidth = width;
-        return std::make_unique<app::TZudorMainForm>(o);
-    }
+    std::unique_ptr<app::TZudorMainForm> start(int width = 1024) { return newMainWindow(width); }
     QStringList items(QComboBox *c)
     {
         QStringList out;

@@ -4,8 +4,7 @@
 #include "info/SingleFoodView.h"
 #include "gui/sortedcombobox.h"
 #include "store/tables.h"
-#include "support/scripteddialogs.h"
-#include "support/testdata.h"
+#include "support/programtest.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,27 +20,22 @@ using namespace torval;
 
 namespace {
 
-class SearchTest : public ::testing::Test
+class SearchTest : public test::ProgramTest
 {
 protected:
-    test::TempProgramDir dir;
-    test::ScriptedDialogs boxes;
     std::unique_ptr<app::TZudorMainForm> w;
     fooddb::FoodPage *page = nullptr;
 
     void SetUp() override
     {
-        gui::setDialogs(&boxes);
-        app::StartOptions o;
-        o.programDir = dir.path();
-        o.screenWidth = 1024;
-        w = std::make_unique<app::TZudorMainForm>(o);
+        ProgramTest::SetUp();
+        w = newMainWindow();
         page = w->FoodPage;
     }
     void TearDown() override
     {
         w.reset();
-        gui::setDialogs(nullptr);
+        ProgramTest::TearDown();
     }
 
     // Searches for word; when the results dialog opens, act on it.

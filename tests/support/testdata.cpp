@@ -2,6 +2,7 @@
 #include "store/databuilder.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace torval::test {
 
@@ -13,6 +14,10 @@ QString fixtureDir()
 TempProgramDir::TempProgramDir(const QString &sourceDir)
 {
     store::buildDataDirectory(sourceDir.isEmpty() ? fixtureDir() : sourceDir, dataDir());
+    // The report definitions as shipped.
+    const QDir shipped(QStringLiteral(TORVAL_SHIPPED_FILES_DIR));
+    for (const QString &f : shipped.entryList(QDir::Files))
+        QFile::copy(shipped.filePath(f), QDir(dataDir()).filePath(f));
 }
 
 QString TempProgramDir::dataDir() const

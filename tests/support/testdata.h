@@ -6,7 +6,7 @@
 namespace torval::test {
 
 // A fresh program directory with Data/ built from the small test fixture
-// (or another source directory).
+// (or another source directory), with the shipped report definitions.
 class TempProgramDir
 {
 public:
