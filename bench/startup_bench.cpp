@@ -11,7 +11,7 @@
 
 namespace {
 
-double runOnce(const QString &program)
+double runOnce(const QString &program, const QStringList &args = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -21,7 +21,7 @@ double runOnce(const QString &program)
     p.setProcessEnvironment(env);
     QElapsedTimer t;
     t.start();
-    p.start(program, {});
+    p.start(program, args);
     // Start-up ends when the program reports its window up and idle; what
     // it does on closing is not part of it.
     while (!p.canReadLine() && p.state() != QProcess::NotRunning)
@@ -48,15 +48,17 @@ int main(int argc, char **argv)
     const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 21;
     runOnce(torval); // warm the caches
     runOnce(bare);
-    std::vector<double> a, b;
+    std::vector<double> a, b, c;
     for (int i = 0; i < runs; ++i) {
         a.push_back(runOnce(torval));
         b.push_back(runOnce(bare));
+        c.push_back(runOnce(bare, {QStringLiteral("text")}));
     }
-    const double ma = median(a), mb = median(b);
+    const double ma = median(a), mb = median(b), mc = median(c);
     QTextStream out(stdout);
     out << "torval start-up median: " << ma << " ms\n"
         << "bare QMainWindow median: " << mb << " ms\n"
-        << "ratio: " << ma / mb << " (target <= 1.3)\n";
+        << "ratio: " << ma / mb << " (target <= 1.3)\n"
+        << "bare QMainWindow with one line of text, median: " << mc << " ms (ratio " << ma / mc << ")\n";
     return 0;
 }
