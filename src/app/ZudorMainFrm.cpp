@@ -530,6 +530,8 @@ void TZudorMainForm::FormActivate()
         return;
     gui::guarded([this] {
         m_tables->BedarfTable.locate(QStringLiteral("Gruppe"), QStringLiteral("Frauen 19-24"), {true, true});
+        // The day's reference values follow the group now in force.
+        RecalcAnalyse();
     });
 }
 

@@ -65,6 +65,9 @@ public:
     void SaveUserSettings();
     void RecalcAnalyse();
     void UserBtnClick();
+    // The first activation of the run: on a first start (no options file)
+    // the default group comes into force.
+    void FormActivate();
     // "Persönliche Daten (Bedarf)": lets the user choose the person group.
     void PersDatenBtnClick();
     // Whether "Diese Summe für die Tagesanalyse nutzen" is ticked.
@@ -117,7 +120,6 @@ private:
     QWidget *placeholderPage(const QString &name, const QString &helpButton, const QString &text);
     void FormCreate(const StartOptions &options);
     void FormShow();
-    void FormActivate();
     void placeLogo();
     void connectAnalysePage();
     void connectInfoPages();

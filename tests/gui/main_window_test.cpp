@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 using namespace torval;
@@ -155,6 +156,27 @@ TEST_F(MainWindowTest, F1PressesTheHelpButtonOfTheActivePage)
         QTest::keyClick(w.get(), Qt::Key_F1);
         EXPECT_EQ(spy.count(), 1) << i;
     }
+}
+
+TEST_F(MainWindowTest, FirstRunSetsTheDefaultGroupAndTheDayFollows)
+{
+    {
+        store::Tables t(dir.dataDir());
+        t.openAll();
+        t.UserTable.append();
+        t.UserTable.setString(QStringLiteral("Name"), QStringLiteral("Meier"));
+        t.UserTable.setString(QStringLiteral("BedarfGruppe"), QStringLiteral("Männer 19-24"));
+        t.UserTable.post();
+    }
+    auto w = start();
+    auto *results = w->findChild<QTreeWidget *>(QStringLiteral("NSListBox"));
+    ASSERT_TRUE(results);
+    EXPECT_EQ(w->tables()->BedarfTable.asString(QStringLiteral("Gruppe")), QStringLiteral("Männer 19-24"));
+    EXPECT_EQ(results->topLevelItem(0)->text(3), QStringLiteral("2760"));
+    w->FormActivate(); // the first activation without an options file
+    EXPECT_EQ(w->tables()->BedarfTable.asString(QStringLiteral("Gruppe")), QStringLiteral("Frauen 19-24"));
+    EXPECT_EQ(results->topLevelItem(0)->text(3), QStringLiteral("2300"));
+    w->shutDown();
 }
 
 TEST_F(MainWindowTest, LogoKeepsItsDistanceFromTheRightEdge)
