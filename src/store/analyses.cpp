@@ -116,8 +116,8 @@ RecalcResult recalcDay(Tables &tables, const QStringList &lines, bool useCalcula
 std::optional<qint64> foodNumber(Tables &tables, const QString &name)
 {
     Statement &s = tables.db().cached(QStringLiteral(
-        "SELECT \"NM_Nr\" FROM \"Nahrung.adt\" WHERE torval_fold(\"Nahrungsmittel\") = ? ORDER BY rowid LIMIT 1"));
-    s.bind(1, FoodValuesByName::key(name));
+        "SELECT \"NM_Nr\" FROM \"Nahrung.adt\" WHERE torval_ieq(\"Nahrungsmittel\", ?) ORDER BY rowid LIMIT 1"));
+    s.bind(1, name);
     std::optional<qint64> nr;
     if (s.step())
         nr = s.column(0).toLongLong();
