@@ -8,12 +8,12 @@
 // Targets: NSComboChange median at most 50 ms, and the statement through the
 // query handle at most 1.5 × the sqlite3 shell's time for it.
 
+#include "foodgen.h"
 #include "core/bestlist.h"
 #include "core/catalogue.h"
 #include "gui/sortedcombobox.h"
 #include "info/BestListPage.h"
 #include "store/bestlistquery.h"
-#include "store/databuilder.h"
 #include "store/tables.h"
 
 #include <QApplication>
@@ -21,7 +21,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -54,44 +53,6 @@ QList<double> timeRuns(int runs, const std::function<void()> &f)
         ms << t.nsecsElapsed() / 1e6;
     }
     return ms;
-}
-
-// A source directory with n generated foods (every catalogue column, one
-// value in twenty unknown) and the nutrient catalogue.
-void writeSources(const QString &dir, int n)
-{
-    QDir().mkpath(QDir(dir).filePath(QStringLiteral("tables")));
-    QStringList header = {QStringLiteral("NM_Nr"), QStringLiteral("Kategorie"), QStringLiteral("Nahrungsmittel")};
-    for (const Nutrient &nu : nutrients())
-        header << nu.columnName();
-    QFile foods(QDir(dir).filePath(QStringLiteral("tables/Nahrung.adt.csv")));
-    if (!foods.open(QIODevice::WriteOnly))
-        qFatal("cannot write sources");
-    QTextStream out(&foods);
-    out << header.join(u';') << '\n';
-    const QStringList words = {QStringLiteral("Apfel"), QStringLiteral("Brot"),  QStringLiteral("Käse"),
-                               QStringLiteral("Wurst"), QStringLiteral("Milch"), QStringLiteral("Reis"),
-                               QStringLiteral("Öl"),    QStringLiteral("Saft"),  QStringLiteral("Kuchen"),
-                               QStringLiteral("Suppe"), QStringLiteral("Fisch"), QStringLiteral("Gemüse")};
-    QRandomGenerator rng(4711);
-    for (int i = 1; i <= n; ++i) {
-        out << i << ";Kategorie " << (i % 30) << ';' << words.at(int(rng.bounded(words.size()))) << " Nr. " << i;
-        for (const Nutrient &nu : nutrients()) {
-            out << ';';
-            if (rng.bounded(20) != 0)
-                out << QString::number(rng.bounded(nu.fullScale * 1.2), 'f', 2);
-        }
-        out << '\n';
-    }
-    out.flush();
-    foods.close();
-    QFile catalogue(QDir(dir).filePath(QStringLiteral("tables/Naehrstoff.adt.csv")));
-    if (!catalogue.open(QIODevice::WriteOnly))
-        qFatal("cannot write sources");
-    QTextStream cat(&catalogue);
-    cat << "Kurzbezeichng;Naehrstoff;Einheit;Tagesbedarf\n";
-    for (const Nutrient &nu : nutrients())
-        cat << nu.columnName() << ';' << nu.fullName() << ';' << nu.unitName() << ";100\n";
 }
 
 // The sqlite3 shell's own timer for each run of a statement, in ms.
@@ -130,8 +91,7 @@ int main(int argc, char **argv)
     const QString data = tmp.filePath(QStringLiteral("Data"));
     QElapsedTimer prep;
     prep.start();
-    writeSources(sources, foods);
-    store::buildDataDirectory(sources, data);
+    generateFoodData(sources, data, foods);
     std::printf("%d generated foods, database built in %.1f s; %d runs each, medians in ms\n", foods,
                 prep.elapsed() / 1000.0, runs);
 

@@ -67,7 +67,7 @@ void SearchFewMatches(benchmark::State &state)
 {
     World &w = world();
     for (auto _ : state) {
-        const QStringList names = torval::store::searchFoodNames(w.tables->Query1, QStringLiteral("sorte 4242"));
+        const QStringList names = torval::store::searchFoodNames(w.tables->Query1, QStringLiteral("nr. 4242"));
         benchmark::DoNotOptimize(names.size());
         state.counters["matches"] = double(names.size());
     }
@@ -78,7 +78,7 @@ void SearchSingleMatch(benchmark::State &state)
     // A word that matches one food: the page switches category and food.
     World &w = world();
     for (auto _ : state) {
-        w.page->SearchEdit->setText(QStringLiteral("Sorte 77777"));
+        w.page->SearchEdit->setText(QStringLiteral("Nr. 77777"));
         w.page->SearchBtnClick();
         benchmark::DoNotOptimize(w.page->ProduktCombo->currentIndex());
     }

@@ -1,4 +1,5 @@
 #include "foodgen.h"
+#include "core/catalogue.h"
 #include "store/databuilder.h"
 
 #include <QDir>
@@ -7,29 +8,52 @@
 #include <QStringList>
 #include <QTextStream>
 
-void generateFoodData(const QString &sourceDir, const QString &dataDir, int n)
+using namespace torval;
+
+namespace {
+
+// A source directory with n generated foods (every catalogue column, one
+// value in twenty unknown) and the nutrient catalogue.
+void writeSources(const QString &dir, int n)
 {
-    QDir().mkpath(QDir(sourceDir).filePath(QStringLiteral("tables")));
-    QFile f(QDir(sourceDir).filePath(QStringLiteral("tables/Nahrung.adt.csv")));
-    f.open(QIODevice::WriteOnly);
-    QTextStream out(&f);
-    const QStringList fields = {
-        QStringLiteral("NM_Nr"), QStringLiteral("Kategorie"), QStringLiteral("Nahrungsmittel"), QStringLiteral("Energie"),
-        QStringLiteral("Wasser"), QStringLiteral("Eiweiss"), QStringLiteral("Fett"), QStringLiteral("Kohlenhydrate"),
-        QStringLiteral("Vitamin_C"), QStringLiteral("Tier_EW"), QStringLiteral("Calcium")};
-    out << fields.join(u';') << '\n';
-    const QStringList words = {QStringLiteral("Apfel"), QStringLiteral("Brot"), QStringLiteral("Käse"),
+    QDir().mkpath(QDir(dir).filePath(QStringLiteral("tables")));
+    QStringList header = {QStringLiteral("NM_Nr"), QStringLiteral("Kategorie"), QStringLiteral("Nahrungsmittel")};
+    for (const Nutrient &nu : nutrients())
+        header << nu.columnName();
+    QFile foods(QDir(dir).filePath(QStringLiteral("tables/Nahrung.adt.csv")));
+    if (!foods.open(QIODevice::WriteOnly))
+        qFatal("cannot write sources");
+    QTextStream out(&foods);
+    out << header.join(u';') << '\n';
+    const QStringList words = {QStringLiteral("Apfel"), QStringLiteral("Brot"),  QStringLiteral("Käse"),
                                QStringLiteral("Wurst"), QStringLiteral("Milch"), QStringLiteral("Reis"),
-                               QStringLiteral("Öl"), QStringLiteral("Saft"), QStringLiteral("Kuchen"),
-                               QStringLiteral("Suppe"), QStringLiteral("Fisch"), QStringLiteral("Ei")};
-    QRandomGenerator rng(42);
+                               QStringLiteral("Öl"),    QStringLiteral("Saft"),  QStringLiteral("Kuchen"),
+                               QStringLiteral("Suppe"), QStringLiteral("Fisch"), QStringLiteral("Gemüse")};
+    QRandomGenerator rng(4711);
     for (int i = 1; i <= n; ++i) {
-        const QString name = words.at(int(rng.bounded(words.size()))) + QStringLiteral(" Sorte ") + QString::number(i);
-        out << i << ";Kategorie " << (i % 30) << ';' << name << ';' << rng.bounded(900) << ';'
-            << rng.bounded(100) << ';' << rng.bounded(40) << ';' << rng.bounded(100) << ';' << rng.bounded(99) << ';'
-            << rng.bounded(200000) << ';' << rng.bounded(40) << ';' << rng.bounded(1400) << '\n';
+        out << i << ";Kategorie " << (i % 30) << ';' << words.at(int(rng.bounded(words.size()))) << " Nr. " << i;
+        for (const Nutrient &nu : nutrients()) {
+            out << ';';
+            if (rng.bounded(20) != 0)
+                out << QString::number(rng.bounded(nu.fullScale * 1.2), 'f', 2);
+        }
+        out << '\n';
     }
     out.flush();
-    f.close();
-    torval::store::buildDataDirectory(sourceDir, dataDir);
+    foods.close();
+    QFile catalogue(QDir(dir).filePath(QStringLiteral("tables/Naehrstoff.adt.csv")));
+    if (!catalogue.open(QIODevice::WriteOnly))
+        qFatal("cannot write sources");
+    QTextStream cat(&catalogue);
+    cat << "Kurzbezeichng;Naehrstoff;Einheit;Tagesbedarf\n";
+    for (const Nutrient &nu : nutrients())
+        cat << nu.columnName() << ';' << nu.fullName() << ';' << nu.unitName() << ";100\n";
+}
+
+} // namespace
+
+void generateFoodData(const QString &sourceDir, const QString &dataDir, int n)
+{
+    writeSources(sourceDir, n);
+    store::buildDataDirectory(sourceDir, dataDir);
 }
