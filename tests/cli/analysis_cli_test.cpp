@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "support/clirun.h"
 #include "core/textfile.h"
 #include "support/testdata.h"
 
@@ -9,13 +9,6 @@
 using namespace torval;
 
 namespace {
-
-struct CliRun
-{
-    int rc;
-    QString out;
-    QString err;
-};
 
 class AnalysisCli : public ::testing::Test
 {
@@ -31,22 +24,14 @@ protected:
         f.write(content);
         return path;
     }
-    CliRun run(const QStringList &args)
-    {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const int rc = cli::run(args, dir.dataDir(), o, e);
-        o.flush();
-        e.flush();
-        return {rc, out, err};
-    }
+    test::CliResult run(const QStringList &args) { return test::runCli(args, dir.dataDir()); }
 };
 
 } // namespace
 
 TEST_F(AnalysisCli, AnalysePrintsTheResultLinesAndTheRatio)
 {
-    const CliRun r = run({QStringLiteral("analyse"), day("Apfel, roh;250\r\n\r\nEigelb;20\n")});
+    const test::CliResult r = run({QStringLiteral("analyse"), day("Apfel, roh;250\r\n\r\nEigelb;20\n")});
     ASSERT_EQ(r.rc, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.isEmpty());
     const QStringList lines = r.out.split(u'\n');
@@ -61,20 +46,20 @@ TEST_F(AnalysisCli, AnalysePrintsTheResultLinesAndTheRatio)
 TEST_F(AnalysisCli, GroupAndCalculatorTotal)
 {
     const QString file = day("Apfel, roh;250\n");
-    const CliRun men = run({QStringLiteral("analyse"), QStringLiteral("--group"), QStringLiteral("Männer 19-24"), file});
+    const test::CliResult men = run({QStringLiteral("analyse"), QStringLiteral("--group"), QStringLiteral("Männer 19-24"), file});
     ASSERT_EQ(men.rc, 0);
     EXPECT_TRUE(men.out.startsWith(QStringLiteral("Energie;kcal;130;2760;5 %\nWasser;g;214;3240;7 %\n")));
-    const CliRun kcal = run({QStringLiteral("analyse"), QStringLiteral("--kcal"), QStringLiteral("2600"), file});
+    const test::CliResult kcal = run({QStringLiteral("analyse"), QStringLiteral("--kcal"), QStringLiteral("2600"), file});
     ASSERT_EQ(kcal.rc, 0);
     EXPECT_TRUE(kcal.out.startsWith(QStringLiteral("Energie;kcal;130;2600;5 %\nWasser;g;214;2700;8 %\n")));
-    const CliRun zero = run({QStringLiteral("analyse"), QStringLiteral("--kcal"), QStringLiteral("0"), file});
+    const test::CliResult zero = run({QStringLiteral("analyse"), QStringLiteral("--kcal"), QStringLiteral("0"), file});
     EXPECT_TRUE(zero.out.startsWith(QStringLiteral("Energie;kcal;130;2300;6 %\n")));
 }
 
 TEST_F(AnalysisCli, WindowsTextAndMessages)
 {
     // "Öl, pflanzlich" in Windows-1252, a food that does not exist twice.
-    const CliRun r = run({QStringLiteral("analyse"), day("\xD6l, pflanzlich;10\nMarsriegel;5\nMarsriegel;5\n")});
+    const test::CliResult r = run({QStringLiteral("analyse"), day("\xD6l, pflanzlich;10\nMarsriegel;5\nMarsriegel;5\n")});
     ASSERT_EQ(r.rc, 0);
     EXPECT_EQ(r.err, QStringLiteral("Das Nahrungsmittel Marsriegel wurde nicht gefunden.\n"
                                     "Das Nahrungsmittel Marsriegel wurde nicht gefunden.\n"));
@@ -83,16 +68,16 @@ TEST_F(AnalysisCli, WindowsTextAndMessages)
 
 TEST_F(AnalysisCli, Failures)
 {
-    const CliRun bad = run({QStringLiteral("analyse"), day("Marsriegel;1\nApfel, roh;viel\n")});
+    const test::CliResult bad = run({QStringLiteral("analyse"), day("Marsriegel;1\nApfel, roh;viel\n")});
     EXPECT_EQ(bad.rc, 1);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_EQ(bad.err, QStringLiteral("Das Nahrungsmittel Marsriegel wurde nicht gefunden.\n"
                                       "'viel' ist kein gültiger Gleitkommawert\n"));
-    const CliRun group = run({QStringLiteral("analyse"), QStringLiteral("--group"), QStringLiteral("Männer 25-50"),
+    const test::CliResult group = run({QStringLiteral("analyse"), QStringLiteral("--group"), QStringLiteral("Männer 25-50"),
                            day("Apfel, roh;1\n")});
     EXPECT_EQ(group.rc, 1);
     EXPECT_EQ(group.err, QStringLiteral("Die Personengruppe Männer 25-50 wurde in der Datenbank nicht gefunden.\n"));
-    const CliRun missing = run({QStringLiteral("evaluate"), files.filePath(QStringLiteral("fehlt.txt"))});
+    const test::CliResult missing = run({QStringLiteral("evaluate"), files.filePath(QStringLiteral("fehlt.txt"))});
     EXPECT_EQ(missing.rc, 1);
     EXPECT_TRUE(missing.err.startsWith(QStringLiteral("Datei ")));
     EXPECT_EQ(run({QStringLiteral("analyse")}).rc, 2);
@@ -101,7 +86,7 @@ TEST_F(AnalysisCli, Failures)
 
 TEST_F(AnalysisCli, EvaluatePrintsTheBlocksWithLf)
 {
-    const CliRun r = run({QStringLiteral("evaluate"), day("")});
+    const test::CliResult r = run({QStringLiteral("evaluate"), day("")});
     ASSERT_EQ(r.rc, 0);
     EXPECT_FALSE(r.out.contains(u'\r'));
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("ENERGIE:\nDie Energieaufnahme dieses Tages fiel zu gering aus.")));
@@ -109,7 +94,7 @@ TEST_F(AnalysisCli, EvaluatePrintsTheBlocksWithLf)
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("Essen Sie mehr Gemüse und Obst!\n\n")));
     EXPECT_EQ(r.out.count(QStringLiteral("\n\n")), 26);
     // With the calculator total the energy verdict follows it.
-    const CliRun high = run({QStringLiteral("evaluate"), QStringLiteral("--kcal"), QStringLiteral("100"),
+    const test::CliResult high = run({QStringLiteral("evaluate"), QStringLiteral("--kcal"), QStringLiteral("100"),
                           day("Apfel, roh;300\n")});
     EXPECT_TRUE(high.out.startsWith(QStringLiteral("ENERGIE:\nSie haben für diesen Tag zu viel Energie aufgenommen.")));
 }

@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "support/clirun.h"
 #include "support/testdata.h"
 
 #include <gtest/gtest.h>
@@ -7,32 +7,20 @@ using namespace torval;
 
 namespace {
 
-struct Output
-{
-    int rc;
-    QString out;
-    QString err;
-};
-
-Output bestlist(const QStringList &args)
+test::CliResult bestlist(const QStringList &args)
 {
     static test::TempProgramDir dir;
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int rc = cli::run(QStringList{QStringLiteral("bestlist")} + args, dir.dataDir(), o, e);
-    o.flush();
-    e.flush();
-    return {rc, out, err};
+    return test::runCli(QStringList{QStringLiteral("bestlist")} + args, dir.dataDir());
 }
 
 } // namespace
 
 TEST(CliBestlist, PrintsNameAndValueInRankOrder)
 {
-    const Output r = bestlist({QStringLiteral("Unges_Fetts"), QStringLiteral("3")});
+    const test::CliResult r = bestlist({QStringLiteral("Unges_Fetts"), QStringLiteral("3")});
     ASSERT_EQ(r.rc, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Olivenöl;86000\nÖl, pflanzlich;80000\nEigelb;15000\n"));
-    const Output t = bestlist({QStringLiteral("tier_ew"), QStringLiteral("4")});
+    const test::CliResult t = bestlist({QStringLiteral("tier_ew"), QStringLiteral("4")});
     ASSERT_EQ(t.rc, 0) << t.err.toStdString();
     EXPECT_EQ(t.out, QStringLiteral("Bergkäse;28\nBergkäse;27\nEigelb;15,9\nVollmilch;3,3\n"));
 }
@@ -40,7 +28,7 @@ TEST(CliBestlist, PrintsNameAndValueInRankOrder)
 TEST(CliBestlist, EqualValuesComeInRecordOrder)
 {
     // Olivenöl (record 5) and Öl, pflanzlich (record 6) both have 884 kcal.
-    const Output r = bestlist({QStringLiteral("Energie"), QStringLiteral("3")});
+    const test::CliResult r = bestlist({QStringLiteral("Energie"), QStringLiteral("3")});
     ASSERT_EQ(r.rc, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringLiteral("Olivenöl;884\nÖl, pflanzlich;884\nBergkäse;400\n"));
     // Vitamin C 1000: Apfelsaft (record 3) before Vollmilch (record 11).
@@ -51,20 +39,20 @@ TEST(CliBestlist, EqualValuesComeInRecordOrder)
 
 TEST(CliBestlist, DefaultsToTwentyOnePositionsAndStopsAtTheLastFood)
 {
-    const Output r = bestlist({QStringLiteral("Vitamin_C")});
+    const test::CliResult r = bestlist({QStringLiteral("Vitamin_C")});
     ASSERT_EQ(r.rc, 0);
     // The fixture holds 16 foods: all of them, highest first.
     const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), 16);
     EXPECT_EQ(lines.first(), QStringLiteral("Apfelsine;50000"));
-    const Output all = bestlist({QStringLiteral("Vitamin_C"), QStringLiteral("99999999999")});
+    const test::CliResult all = bestlist({QStringLiteral("Vitamin_C"), QStringLiteral("99999999999")});
     EXPECT_EQ(all.out, r.out);
     EXPECT_TRUE(bestlist({QStringLiteral("Vitamin_C"), QStringLiteral("0")}).out.isEmpty());
 }
 
 TEST(CliBestlist, RejectsUnknownColumnsAndCounts)
 {
-    const Output unknown = bestlist({QStringLiteral("Vitamin_K")});
+    const test::CliResult unknown = bestlist({QStringLiteral("Vitamin_K")});
     EXPECT_EQ(unknown.rc, 1);
     EXPECT_EQ(unknown.err, QStringLiteral("Unbekannter Nährstoff Vitamin_K\n"));
     // A column name is never pasted into SQL unchecked.

@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "support/clirun.h"
 #include "support/testdata.h"
 
 #include <gtest/gtest.h>
@@ -7,41 +7,27 @@ using namespace torval;
 
 namespace {
 
-struct Result
-{
-    int rc;
-    QString out;
-    QString err;
-};
-
-Result runCli(const QStringList &args)
+test::CliResult runCli(const QStringList &args)
 {
     static test::TempProgramDir dir;
-    QString out;
-    QString err;
-    QTextStream o(&out);
-    QTextStream e(&err);
-    const int rc = cli::run(args, dir.dataDir(), o, e);
-    o.flush();
-    e.flush();
-    return {rc, out, err};
+    return test::runCli(args, dir.dataDir());
 }
 
 } // namespace
 
 TEST(Cli, SearchPrintsNamesInResultOrder)
 {
-    const Result r = runCli({QStringLiteral("search"), QStringLiteral("apfel")});
+    const test::CliResult r = runCli({QStringLiteral("search"), QStringLiteral("apfel")});
     EXPECT_EQ(r.rc, 0);
     EXPECT_EQ(r.out, QStringLiteral("Apfel, roh\nBratapfel\nApfelsaft\nApfel, roh\nApfelsine\n"));
-    const Result none = runCli({QStringLiteral("search"), QStringLiteral("Birne")});
+    const test::CliResult none = runCli({QStringLiteral("search"), QStringLiteral("Birne")});
     EXPECT_EQ(none.rc, 0);
     EXPECT_TRUE(none.out.isEmpty());
 }
 
 TEST(Cli, FoodPrintsTheCatalogueInOrder)
 {
-    const Result r = runCli({QStringLiteral("food"), QStringLiteral("olivenöl")});
+    const test::CliResult r = runCli({QStringLiteral("food"), QStringLiteral("olivenöl")});
     ASSERT_EQ(r.rc, 0) << r.err.toStdString();
     const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 27);
@@ -53,7 +39,7 @@ TEST(Cli, FoodPrintsTheCatalogueInOrder)
 
 TEST(Cli, ErrorsAreGermanWithExitCodeOne)
 {
-    const Result unknown = runCli({QStringLiteral("food"), QStringLiteral("Marsriegel")});
+    const test::CliResult unknown = runCli({QStringLiteral("food"), QStringLiteral("Marsriegel")});
     EXPECT_EQ(unknown.rc, 1);
     EXPECT_EQ(unknown.err, QStringLiteral("Nahrungsmittel 'Marsriegel' nicht gefunden\n"));
     QString out, err;

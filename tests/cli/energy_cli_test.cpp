@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "support/clirun.h"
 #include "core/clock.h"
 
 #include <gtest/gtest.h>
@@ -7,24 +7,10 @@ using namespace torval;
 
 namespace {
 
-struct Result
-{
-    int rc;
-    QString out;
-    QString err;
-};
-
 // Neither command needs a data directory.
-Result runCli(const QStringList &args)
+test::CliResult runCli(const QStringList &args)
 {
-    QString out;
-    QString err;
-    QTextStream o(&out);
-    QTextStream e(&err);
-    const int rc = cli::run(args, QStringLiteral("/nonexistent"), o, e);
-    o.flush();
-    e.flush();
-    return {rc, out, err};
+    return test::runCli(args, QStringLiteral("/nonexistent"));
 }
 
 QStringList energyArgs(const QString &weight, const QString &sex, const QString &activity, const QString &hours)
@@ -55,7 +41,7 @@ TEST(CliEnergy, PrintsTheThreeValues)
          QStringLiteral("1800;784;2584\n")},
     };
     for (const Case &c : cases) {
-        const Result r = runCli(c.args);
+        const test::CliResult r = runCli(c.args);
         EXPECT_EQ(r.rc, 0) << c.args.join(u' ').toStdString();
         EXPECT_EQ(r.out, c.out) << c.args.join(u' ').toStdString();
     }
@@ -79,7 +65,7 @@ TEST(CliEnergy, BadInput)
         {{QStringLiteral("energy"), QStringLiteral("--gewicht"), QStringLiteral("75")}, 2},
     };
     for (const Case &c : cases) {
-        const Result r = runCli(c.args);
+        const test::CliResult r = runCli(c.args);
         EXPECT_EQ(r.rc, c.rc) << c.args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << c.args.join(u' ').toStdString();
     }
@@ -90,7 +76,7 @@ TEST(CliDiet, EndDate)
     const QStringList base = {QStringLiteral("diet"), QStringLiteral("--start"), QStringLiteral("20.01.2003"),
                               QStringLiteral("--from"), QStringLiteral("75"), QStringLiteral("--to"),
                               QStringLiteral("70")};
-    Result r = runCli(base);
+    test::CliResult r = runCli(base);
     EXPECT_EQ(r.rc, 0);
     EXPECT_EQ(r.out, QStringLiteral("01.04.2003\n")); // 71 days at the default 500 kcal
     r = runCli(QStringList(base) << QStringLiteral("--kcal") << QStringLiteral("700"));
@@ -112,7 +98,7 @@ TEST(CliDiet, EndDate)
 TEST(CliDiet, StartsTodayByDefault)
 {
     Clock::setSource([] { return QDate(2024, 2, 27); });
-    const Result r = runCli({QStringLiteral("diet"), QStringLiteral("--from"), QStringLiteral("75"),
+    const test::CliResult r = runCli({QStringLiteral("diet"), QStringLiteral("--from"), QStringLiteral("75"),
                              QStringLiteral("--to"), QStringLiteral("70")});
     Clock::reset();
     EXPECT_EQ(r.rc, 0);
