@@ -594,6 +594,12 @@ void Table::post()
 {
     if (m_state != State::Edit && m_state != State::Insert)
         return;
+    // Nothing changed: nothing to write.
+    if (m_state == State::Edit && m_buffer == m_row) {
+        m_state = State::Browse;
+        m_buffer.clear();
+        return;
+    }
     QStringList cols;
     QVariantList params;
     for (int i = 0; i < m_def->fields.size(); ++i) {

@@ -5,6 +5,7 @@
 #include "support/testdata.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using namespace torval;
 using namespace torval::store;
@@ -244,6 +245,23 @@ TEST_F(TableTest, DeleteMovesToTheFollowingRecord)
     nm.remove();
     EXPECT_EQ(nm.asInteger(QStringLiteral("NM_Nr")), 15);
     EXPECT_EQ(nm.recordCount(), 14);
+}
+
+TEST_F(TableTest, PostingAnUnchangedRecordWritesNothing)
+{
+    addUser(QStringLiteral("Meier"), QStringLiteral("Anna"));
+    Table &u = tables.UserTable;
+    const int before = sqlite3_total_changes(tables.db().handle());
+    u.edit();
+    u.setString(QStringLiteral("Name"), QStringLiteral("Meier"));
+    u.post();
+    EXPECT_EQ(sqlite3_total_changes(tables.db().handle()), before);
+    EXPECT_EQ(u.state(), Table::State::Browse);
+    u.edit();
+    u.setString(QStringLiteral("Name"), QStringLiteral("Maier"));
+    u.post();
+    EXPECT_EQ(sqlite3_total_changes(tables.db().handle()), before + 1);
+    EXPECT_EQ(u.asString(QStringLiteral("Name")), QStringLiteral("Maier"));
 }
 
 TEST_F(TableTest, TypedFieldsReadAndWrite)
