@@ -313,13 +313,33 @@ void Database::ensureSchema()
             if (idx.name == u"PRIMARY" && idx.fields.size() == 1
                 && def.fields.at(def.fieldIndex(idx.fields.first())).type == FieldType::AutoInc)
                 continue; // the row number itself
+            const QString name = quoteIdent(def.fileName + u'.' + idx.name);
             QStringList fields;
-            for (const QString &f : idx.fields)
-                fields << quoteIdent(def.fields.at(def.fieldIndex(f)).name);
-            exec(QStringLiteral("CREATE ") + (idx.unique ? QStringLiteral("UNIQUE ") : QString())
-                 + QStringLiteral("INDEX IF NOT EXISTS ") + quoteIdent(def.fileName + u'.' + idx.name)
-                 + QStringLiteral(" ON ") + quoteIdent(def.fileName) + QStringLiteral(" (") + fields.join(u',')
-                 + u')');
+            for (const QString &f : idx.fields) {
+                const FieldDef &field = def.fields.at(def.fieldIndex(f));
+                // A unique key counts an empty text as one value, however
+                // often it is stored empty or left out.
+                fields << (idx.unique && field.type == FieldType::Text
+                               ? QStringLiteral("coalesce(") + quoteIdent(field.name) + QStringLiteral(",'')")
+                               : quoteIdent(field.name));
+            }
+            const QString create = QStringLiteral("CREATE ") + (idx.unique ? QStringLiteral("UNIQUE ") : QString())
+                                   + QStringLiteral("INDEX IF NOT EXISTS ") + name + QStringLiteral(" ON ")
+                                   + quoteIdent(def.fileName) + QStringLiteral(" (") + fields.join(u',') + u')';
+            if (!idx.unique) {
+                exec(create);
+                continue;
+            }
+            // A unique index of an older schema is made anew; where the
+            // stored records do not allow that, the old one stays.
+            exec(QStringLiteral("SAVEPOINT unique_index"));
+            try {
+                exec(QStringLiteral("DROP INDEX IF EXISTS ") + name);
+                exec(create);
+            } catch (const Error &) {
+                exec(QStringLiteral("ROLLBACK TO unique_index"));
+            }
+            exec(QStringLiteral("RELEASE unique_index"));
         }
         // The best lists walk the foods by one nutrient, highest first; equal
         // values keep record order.

@@ -53,7 +53,7 @@ public:
     sqlite3 *handle() const { return m_db; }
 
     // Version of the schema that ensureSchema() makes.
-    static QString schemaVersion() { return QStringLiteral("2"); }
+    static QString schemaVersion() { return QStringLiteral("3"); }
     // Creates every table and index of the schema that is missing.
     void ensureSchema();
     // The same, only when the database was made by an older schema; a

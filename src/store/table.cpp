@@ -156,7 +156,7 @@ bool Table::edge(bool toLast)
 {
     requireOpen();
     if (m_state != State::Browse)
-        post();
+        checkBrowseMode();
     const Where w = where();
     QStringList keys = orderKeys();
     if (toLast)
@@ -177,7 +177,7 @@ bool Table::step(bool forward)
 {
     requireOpen();
     if (m_state != State::Browse)
-        post();
+        checkBrowseMode();
     bool &atEnd = forward ? m_eof : m_bof;
     if (!m_hasRecord) {
         atEnd = true;
@@ -275,7 +275,7 @@ bool Table::locate(const QStringList &fields, const QVariantList &values, Locate
 {
     requireOpen();
     if (m_state != State::Browse)
-        post();
+        checkBrowseMode();
     Where w = where();
     QStringList conds;
     for (int i = 0; i < fields.size(); ++i) {
@@ -552,6 +552,7 @@ void Table::setValue(const QString &field, const QVariant &value)
     requireEditing(field);
     const int i = fieldIndexOrThrow(field);
     m_buffer[i] = storeValue(m_def->fields.at(i), value);
+    m_modified = true;
 }
 
 void Table::setString(const QString &field, const QString &text)
@@ -569,6 +570,7 @@ void Table::edit()
         return;
     }
     m_buffer = m_row;
+    m_modified = false;
     m_state = State::Edit;
 }
 
@@ -576,11 +578,12 @@ void Table::append()
 {
     requireOpen();
     if (m_state != State::Browse)
-        post();
+        checkBrowseMode();
     m_savedRowid = m_rowid;
     m_buffer = QVector<QVariant>(m_def->fields.size());
     if (m_master && m_master->hasRecord())
         m_buffer[m_def->fieldIndex(m_detailField)] = m_master->value(m_masterField);
+    m_modified = false;
     m_state = State::Insert;
 }
 
@@ -648,6 +651,16 @@ void Table::post()
         }
         throw;
     }
+}
+
+void Table::checkBrowseMode()
+{
+    // Moving away from a record being edited stores it, unless nothing was
+    // written into it: an untouched new record is dropped.
+    if (m_state == State::Insert && !m_modified)
+        cancel();
+    else
+        post();
 }
 
 void Table::cancel()

@@ -104,6 +104,9 @@ public:
     void append();
     void post();
     void cancel();
+    // Leaves editing as moving to another record does: a record something
+    // was written into is posted, an untouched new one is dropped.
+    void checkBrowseMode();
     void remove();
     // Deletes every record the handle shows.
     void emptyTable();
@@ -143,6 +146,7 @@ private:
     bool m_bof = true;
     QVector<QVariant> m_row;
     QVector<QVariant> m_buffer;
+    bool m_modified = false;
     qint64 m_savedRowid = 0;
 
     QString m_filterText;

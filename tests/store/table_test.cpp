@@ -235,6 +235,32 @@ TEST_F(TableTest, DuplicateUserFailsAndStaysInEditing)
     EXPECT_EQ(u.recordCount(), 2);
 }
 
+TEST_F(TableTest, AnUntouchedNewRecordIsDroppedWhenMovingAway)
+{
+    Table &u = tables.UserTable;
+    addUser(QStringLiteral("Meier"), QStringLiteral("Anna"));
+    u.append();
+    u.first(); // nothing was written into the new record
+    EXPECT_EQ(u.recordCount(), 1);
+    u.append();
+    u.setString(QStringLiteral("Name"), QStringLiteral("Schulz"));
+    u.first(); // this one is stored on the way
+    EXPECT_EQ(u.recordCount(), 2);
+}
+
+TEST_F(TableTest, EmptyNamesCountAsOneKey)
+{
+    Table &u = tables.UserTable;
+    u.append();
+    u.setString(QStringLiteral("Name"), QString());
+    u.post();
+    u.append();
+    u.setString(QStringLiteral("Vorname"), QString());
+    EXPECT_THROW(u.post(), Error); // a second user without name and first name
+    u.cancel();
+    EXPECT_EQ(u.recordCount(), 1);
+}
+
 TEST_F(TableTest, DeleteMovesToTheFollowingRecord)
 {
     Table &nm = tables.NMTable;
