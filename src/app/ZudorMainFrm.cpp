@@ -342,6 +342,8 @@ void TZudorMainForm::LoadUserSettings()
     sportEnergy = s.sportKcal;
     sportList = s.sportList;
     EnergyPage->showSettings(s);
+    // The calculator's values are those of this user's inputs, or none.
+    EnergyPage->clearTotal();
     EnergyPage->GewichtEditChange();
     UserLabel->setText(store::userLabelText(users.asString(QStringLiteral("Name")),
                                             users.asString(QStringLiteral("Vorname")), s.weightText));

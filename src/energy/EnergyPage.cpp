@@ -115,7 +115,7 @@ EnergyPage::EnergyPage(app::TZudorMainForm &main, QWidget *parent) : QWidget(par
                                result);
     details->setWordWrap(true);
     SumKcalCheckBox = new QCheckBox(QStringLiteral("Diese Summe für die Tagesanalyse nutzen"), result);
-    SumKcalCheckBox->setObjectName(QStringLiteral("SumkcalCheckBox"));
+    SumKcalCheckBox->setObjectName(QStringLiteral("SumKcalCheckBox"));
 
     auto *rl = new QVBoxLayout(result);
     rl->addLayout(values);
@@ -199,6 +199,14 @@ bool EnergyPage::GewichtEditChange()
         return false;
     m_main.RecalcAnalyse();
     return true;
+}
+
+void EnergyPage::clearTotal()
+{
+    GULabel->clear();
+    AULabel->clear();
+    GesamtLabel->clear();
+    m_main.calcEnergy = Fixed4();
 }
 
 void EnergyPage::SumKcalCheckBoxClick()

@@ -39,6 +39,9 @@ public:
     // box); showSettings sets them without recomputing anything.
     void readSettings(store::UserSettings &s) const;
     void showSettings(const store::UserSettings &s);
+    // Forgets the values of the previous inputs (another user came in); a
+    // total of 0 leaves the day with the group's energy.
+    void clearTotal();
 
     MaskEdit *GewichtEdit;
     RadioGroup *GeschlechtGroup;

@@ -87,7 +87,10 @@ QStringList userEntries(Table &users)
 bool locateUserEntry(Table &users, const QString &entry)
 {
     const auto [name, firstName] = splitUserEntry(entry);
-    return users.locate({kName, kFirstName}, {name, firstName}, {true, false});
+    // The user of exactly that name first; names that differ only in
+    // letter case are different users.
+    return users.locate({kName, kFirstName}, {name, firstName})
+           || users.locate({kName, kFirstName}, {name, firstName}, {true, false});
 }
 
 QString userLabelText(const QString &name, const QString &firstName, const QString &weight)

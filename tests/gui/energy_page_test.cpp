@@ -74,7 +74,7 @@ TEST_F(EnergyPageTest, TheCaptionsAndDefaults)
     EXPECT_EQ(p->GeschlechtGroup->itemText(1), QStringLiteral("weiblich"));
     EXPECT_EQ(p->TaetigkeitGroup->title(), QStringLiteral("körperliche Tätigkeit:"));
     EXPECT_EQ(p->TaetigkeitGroup->toolTip(), QStringLiteral("z.B. leichte körperliche Arbeit, Fahren, Radfahren"));
-    EXPECT_EQ(p->SumKcalCheckBox->objectName(), QStringLiteral("SumkcalCheckBox"));
+    EXPECT_EQ(p->SumKcalCheckBox->objectName(), QStringLiteral("SumKcalCheckBox"));
     EXPECT_EQ(p->SumKcalCheckBox->text(), QStringLiteral("Diese Summe für die Tagesanalyse nutzen"));
     EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (75 kg) >"));
     for (const char *caption : {"Körpergewicht in kg:", "Stundenzahl oberer Aktivitäten:"}) {

@@ -472,6 +472,35 @@ TEST_F(UsersTest, SwitchingUsersRecomputesTheDayAgainstTheNewGroup)
     EXPECT_EQ(target(), QStringLiteral("1150"));
 }
 
+TEST_F(UsersTest, AUserWithoutWeightDoesNotInheritThePreviousTotal)
+{
+    test::TestUser dora{QStringLiteral("Schulz"), QStringLiteral("Dora")};
+    dora.weight = QString();
+    dora.group = QStringLiteral("Männer 19-24");
+    dora.sumKcal = true;
+    addUsers({dora});
+    auto w = start();
+    auto target = [&] { return w->findChild<QTreeWidget *>(QStringLiteral("NSListBox"))->topLevelItem(0)->text(3); };
+    EXPECT_EQ(target(), QStringLiteral("1629")); // Anna's calculator total
+    choose(*w, QStringLiteral("Schulz, Dora"));
+    // Dora's inputs give no total: the day takes her group's energy.
+    EXPECT_EQ(w->calcEnergy, Fixed4());
+    EXPECT_TRUE(w->EnergyPage->GesamtLabel->text().isEmpty());
+    EXPECT_EQ(target(), QStringLiteral("2760"));
+}
+
+TEST_F(UsersTest, NamesThatDifferInLetterCaseAreDifferentUsers)
+{
+    test::TestUser loud{QStringLiteral("MEIER"), QStringLiteral("ANNA")};
+    loud.weight = QStringLiteral("90");
+    addUsers({loud});
+    auto w = start();
+    choose(*w, QStringLiteral("MEIER, ANNA"));
+    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< MEIER, ANNA (90 kg) >"));
+    choose(*w, kAnna);
+    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (60 kg) >"));
+}
+
 TEST_F(UsersTest, StoredValuesOutOfRangeAndGroupsInAnotherCase)
 {
     test::TestUser clara{QStringLiteral("Schulz"), QStringLiteral("Clara")};
