@@ -113,8 +113,8 @@ void AnalysePage::buildUi()
     MengenEdit->setObjectName(QStringLiteral("MengenEdit"));
     // Whole grams of up to four digits when typed; what the program writes
     // (a merged total, 7,5 from a household measure) is shown as it is.
-    MengenEdit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("\\s*\\d{0,4}(,\\d{0,4})?\\s*")), MengenEdit));
+    MengenEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*\\d{0,4}\\s*")), MengenEdit));
     MengenEdit->setAlignment(kRight);
     MengenEdit->setMaximumWidth(MengenEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
     MengenBtn = makeButton(QStringLiteral("MengenBtn"), QStringLiteral("Alternative Mengenangaben"),
@@ -250,7 +250,9 @@ void AnalysePage::buildUi()
     layout->addLayout(middle, 1);
     layout->addLayout(right, 0);
     for (QGroupBox *box : {panel, actions}) {
-        box->setFixedWidth(200);
+        // At least 200 pixels, wider where a larger font needs it.
+        box->setMinimumWidth(200);
+        box->setSizePolicy(QSizePolicy::Fixed, box->sizePolicy().verticalPolicy());
         box->layout()->setContentsMargins(4, 4, 4, 6);
     }
 }
@@ -418,6 +420,9 @@ void AnalysePage::DeleteBtnClick()
     if (index >= 0) {
         m_lines.removeAt(index);
         delete NMListBox->takeTopLevelItem(index);
+        // No other line becomes the target of the next action by itself.
+        NMListBox->clearSelection();
+        NMListBox->setCurrentItem(nullptr);
     }
     recalc();
 }

@@ -1,4 +1,5 @@
 #include "MengenFrm.h"
+#include "core/numfmt.h"
 #include "core/measures.h"
 
 #include <QEvent>
@@ -79,7 +80,13 @@ TMengenForm::TMengenForm(QWidget *parent) : QDialog(parent)
     BtnHelp5 = new QPushButton(QStringLiteral("F1 - Hilfe"), this);
     BtnHelp5->setObjectName(QStringLiteral("BtnHelp5"));
     BtnHelp5->setAutoDefault(false);
-    connect(TakeItBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(TakeItBtn, &QPushButton::clicked, this, [this] {
+        // Read before the dialog closes: leaving the field would put its
+        // last whole number back.
+        int n = 0;
+        m_multiplier = tryParseInt(SpinEdit1->cleanText(), &n) ? n : 0;
+        accept();
+    });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnHelp5, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(kHelpTopic); });
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -102,7 +109,7 @@ TMengenForm::TMengenForm(QWidget *parent) : QDialog(parent)
 
 int TMengenForm::multiplier() const
 {
-    return SpinEdit1->value();
+    return m_multiplier;
 }
 
 void TMengenForm::ListViewClick(int page)

@@ -21,6 +21,8 @@ class TMengenForm final : public QDialog
 public:
     explicit TMengenForm(QWidget *parent = nullptr);
 
+    // The multiplier as it stood when "&Übernehmen" was pressed; a text
+    // that is not a whole number (an emptied field) counts as 0.
     int multiplier() const;
 
     // A list was clicked or received the focus.
@@ -40,6 +42,9 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int m_multiplier = 0;
 };
 
 } // namespace torval::analysis

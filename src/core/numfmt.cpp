@@ -155,6 +155,9 @@ QDate parseDate(const QString &text)
 
 Fixed4 Fixed4::fromDouble(double v)
 {
+    // The range of a 64-bit count of ten-thousandths.
+    if (!std::isfinite(v) || std::fabs(v) >= 922337203685477.0)
+        throw ConversionError(QStringLiteral("Der Wert ") + formatGeneral(v) + QStringLiteral(" ist zu groß"));
     return fromRaw(static_cast<qint64>(std::llrint(v * 10000.0)));
 }
 

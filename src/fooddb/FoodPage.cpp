@@ -63,7 +63,9 @@ FoodPage::FoodPage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_
     pl->addWidget(SpeedButton5);
     pl->addWidget(EditBtn);
     pl->addWidget(BtnHelp);
-    panel->setFixedWidth(200);
+    // At least 200 pixels, wider where a larger font needs it.
+    panel->setMinimumWidth(200);
+    panel->setSizePolicy(QSizePolicy::Fixed, panel->sizePolicy().verticalPolicy());
 
     FoodView = new info::SingleFoodView(this);
     FoodView->setObjectName(QStringLiteral("SingleFoodView"));

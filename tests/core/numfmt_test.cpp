@@ -94,4 +94,8 @@ TEST(Fixed4, KeepsFourDecimals)
         sum += Fixed4::fromDouble(0.1);
     EXPECT_EQ(sum.toString(), QStringLiteral("0,3"));
     EXPECT_EQ(Fixed4::fromDouble(0.00005).raw(), 0); // half goes to even
+    // Beyond its range a value is refused, not wrapped around.
+    EXPECT_EQ(Fixed4::fromDouble(922337203685476.0).toString(), QStringLiteral("922337203685476"));
+    EXPECT_THROW(Fixed4::fromDouble(1e15), ConversionError);
+    EXPECT_THROW(Fixed4::fromDouble(-1e15), ConversionError);
 }

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QLineEdit>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -125,6 +126,24 @@ TEST_F(AnalysePageTest, BadInputOnTheList)
     page().NMListBox->clearSelection();
     page().DeleteBtn->click();
     EXPECT_EQ(intake().size(), 1);
+    // Deleting a line leaves no other line chosen: a second press deletes
+    // nothing, "Menge ändern" asks for a line.
+    add(kObst, QStringLiteral("Weintraube"), QStringLiteral("50"));
+    add(kObst, QStringLiteral("Apfelsine"), QStringLiteral("80"));
+    select(page().NMListBox, 1);
+    page().DeleteBtn->click();
+    page().DeleteBtn->click();
+    EXPECT_EQ(intake(), (QStringList{QStringLiteral("Apfel, roh;100"), QStringLiteral("Apfelsine;80")}));
+    boxes.shown.clear();
+    page().MengeBtn->click();
+    EXPECT_EQ(boxes.texts(QStringLiteral("message")), QStringList{QStringLiteral("Wählen Sie bitte vorher einen Eintrag aus!")});
+    // The amount field takes whole grams of up to four digits only.
+    QLineEdit *amount = page().MengenEdit;
+    for (const auto &[typed, kept] : {std::pair{",", ""}, std::pair{"7,5", "75"}, std::pair{"12345", "1234"}}) {
+        amount->clear();
+        QTest::keyClicks(amount, QString::fromLatin1(typed));
+        EXPECT_EQ(amount->text(), QString::fromLatin1(kept)) << typed;
+    }
 }
 
 TEST_F(AnalysePageTest, ChangedAmountIsTakenAsTypedAndANonNumberStopsTheComputation)
@@ -190,7 +209,7 @@ TEST_F(AnalysePageTest, CalculatorTotalStandsInForTheGroupsEnergyWhileTicked)
     start();
     add(kObst, kApfel, QStringLiteral("250"));
     const QString groupEnergy = result(0, 3);
-    auto *box = w->findChild<QCheckBox *>(QStringLiteral("SumkcalCheckBox"));
+    auto *box = w->findChild<QCheckBox *>(QStringLiteral("SumKcalCheckBox"));
     ASSERT_NE(box, nullptr);
     {
         const QSignalBlocker quiet(box);
@@ -311,6 +330,7 @@ TEST_F(AnalysePageTest, HouseholdMeasuresWriteTheAmountField)
         {1, QStringLiteral("Teelöffel"), 3, QStringLiteral("21")},
         {6, QStringLiteral("Weintraube (mittelgroß)"), 2, QStringLiteral("15")},
         {1, QStringLiteral("Esslöffel (Flüssigkeiten, Getreide)"), 0, QStringLiteral("0")},
+        {1, QStringLiteral("Teelöffel"), -1, QStringLiteral("0")}, // -1: the multiplier emptied
     };
     for (const Case &c : cases) {
         whenModal<Dlg>([&](Dlg *d) {
@@ -319,7 +339,12 @@ TEST_F(AnalysePageTest, HouseholdMeasuresWriteTheAmountField)
             EXPECT_EQ(d->SpinEdit1->value(), 0);
             pick(d, c.page, c.name);
             EXPECT_TRUE(d->TakeItBtn->isEnabled());
-            d->SpinEdit1->setValue(c.times);
+            if (c.times >= 0) {
+                d->SpinEdit1->setValue(c.times);
+            } else {
+                d->SpinEdit1->setValue(3);
+                d->SpinEdit1->findChild<QLineEdit *>()->clear();
+            }
             d->TakeItBtn->click();
         });
         page().MengenBtn->click();
