@@ -56,7 +56,7 @@ int bestListBar(double value, double best)
 {
     if (!(best > 0.0) || !(value > 0.0))
         return 0;
-    return int(std::clamp(roundHalfEven(value * 100.0 / best), 0.0, 100.0));
+    return int(std::clamp(roundHalfEvenDecimal(value * 100.0 / best), 0.0, 100.0));
 }
 
 QString rankedValueText(const RankedFood &food)

@@ -23,6 +23,11 @@ qint64 roundToInt(double v)
     return static_cast<qint64>(std::llrint(v));
 }
 
+double roundHalfEvenDecimal(double v)
+{
+    return std::nearbyint(std::nearbyint(v * 1e6) / 1e6);
+}
+
 namespace {
 
 QString stripZeros(QString s)

@@ -10,6 +10,10 @@ namespace torval {
 double roundHalfEven(double v);
 long double roundHalfEven(long double v);
 qint64 roundToInt(double v);
+// The same for a value computed from decimal figures: binary noise beyond
+// six decimals is cut first, so that a product or quotient that is exactly a
+// half in decimals (4,6 x 100 / 40 = 11,5) goes to the even neighbour.
+double roundHalfEvenDecimal(double v);
 
 // Shortest text with at most 15 significant digits, decimal comma, no
 // thousands separator; scientific notation below 0,00001 and from 1E15 on.

@@ -19,7 +19,7 @@ int barPosition(double value, double fullScale)
 {
     if (!(fullScale > 0.0) || !(value > 0.0))
         return 0;
-    const double r = roundHalfEven(value * 100.0 / fullScale);
+    const double r = roundHalfEvenDecimal(value * 100.0 / fullScale);
     return int(std::clamp(r, 0.0, 100.0));
 }
 

@@ -32,11 +32,9 @@ QString formatSportList(const QList<SportEntry> &entries)
 
 qint64 sportKcal(int minutes, double factor, int weight)
 {
-    // Factors have a few decimals; cut the binary noise of the product (45 x
-    // 0,06125 x 80 comes out as 220,50000000000003) so that an exact half
-    // goes to the even neighbour as it should.
+    // 45 x 0,06125 x 80 comes out as 220,50000000000003 in binary.
     const double kcal = double(minutes) * (factor * double(weight));
-    return roundToInt(std::nearbyint(kcal * 1e6) / 1e6);
+    return qint64(roundHalfEvenDecimal(kcal));
 }
 
 Fixed4 sportEnergy(const QList<SportEntry> &entries)

@@ -52,6 +52,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, HalfEven,
                                            RoundCase{62.4999, 62}, RoundCase{62.5001, 63}, RoundCase{0.5, 0},
                                            RoundCase{1.5, 2}));
 
+TEST(HalfEvenDecimal, DecimalHalvesGoToTheEvenNeighbourDespiteBinaryNoise)
+{
+    EXPECT_EQ(roundHalfEvenDecimal(4.6 * 100.0 / 40.0), 12);    // 11,5 in decimals
+    EXPECT_EQ(roundHalfEvenDecimal(638.55 * 100.0 / 1290.0), 50); // 49,5
+    EXPECT_EQ(roundHalfEvenDecimal(45 * (0.06125 * 80)), 220);    // 220,5
+    EXPECT_EQ(roundHalfEvenDecimal(62.5), 62);
+    EXPECT_EQ(roundHalfEvenDecimal(62.4999), 62);
+    EXPECT_EQ(roundHalfEvenDecimal(62.5001), 63);
+}
+
 TEST(ParseFloat, AcceptsCommaDecimalsAndBlanks)
 {
     EXPECT_DOUBLE_EQ(parseFloat(QStringLiteral("12,5")), 12.5);
