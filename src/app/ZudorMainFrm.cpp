@@ -250,7 +250,9 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
     };
 
     bool pagesBuilt = false;
-    const bool ok = gui::guarded([&] {
+    // An error ends the sequence; the splash closes before its box shows.
+    std::optional<QString> failure;
+    try {
         // 6: number and date conventions.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         // 7: screen width.
@@ -288,6 +290,7 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
         // 12: options file and current user.
         const torval::StartOptions start = readStartOptions(optionsPath());
         m_optionsExisted = start.exists;
+        m_optionsRead = true;
         if (start.exists) {
             carriedLine = start.carried;
             m_tables->UserTable.locate({QStringLiteral("Name"), QStringLiteral("Vorname")},
@@ -310,13 +313,18 @@ void TZudorMainForm::FormCreate(const StartOptions &options)
         DetailsPage->NSComboBoxChange();
         // 19.
         RecalcAnalyse();
-    });
+    } catch (const Error &e) {
+        failure = e.message();
+    } catch (const std::exception &e) {
+        failure = QString::fromUtf8(e.what());
+    }
     if (!pagesBuilt)
         buildPages();
     // 20 (also when a step failed).
     if (m_splash)
         m_splash->stop();
-    Q_UNUSED(ok)
+    if (failure)
+        gui::dialogs().showError(*failure);
 }
 
 void TZudorMainForm::FillCategoryChoosers()
@@ -569,6 +577,26 @@ void TZudorMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void TZudorMainForm::writeOptionsFile() const
+{
+    OptionsFile o;
+    if (m_tables && m_tables->BedarfTable.isOpen())
+        o.group = m_tables->BedarfTable.asString(QStringLiteral("Gruppe"));
+    if (EnergyPage) {
+        o.weightText = EnergyPage->GewichtEdit->maskText();
+        o.sexIndex = EnergyPage->GeschlechtGroup->itemIndex();
+        o.activityIndex = EnergyPage->TaetigkeitGroup->itemIndex();
+        o.hoursText = EnergyPage->StundenEdit->maskText();
+        o.sumKcal = EnergyPage->SumKcalCheckBox->isChecked();
+    }
+    o.carried = carriedLine;
+    if (m_tables && m_tables->UserTable.isOpen()) {
+        o.name = m_tables->UserTable.asString(QStringLiteral("Name"));
+        o.firstName = m_tables->UserTable.asString(QStringLiteral("Vorname"));
+    }
+    o.write(optionsPath());
+}
+
 void TZudorMainForm::shutDown()
 {
     if (m_shutDown)
@@ -576,25 +604,14 @@ void TZudorMainForm::shutDown()
     m_shutDown = true;
     // FormClose.
     gui::guarded([this] { SaveUserSettings(); });
-    // FormDestroy: the options file, then the tables, whatever happened.
-    gui::guarded([this] {
-        OptionsFile o;
-        if (m_tables && m_tables->BedarfTable.isOpen())
-            o.group = m_tables->BedarfTable.asString(QStringLiteral("Gruppe"));
-        if (EnergyPage) {
-            o.weightText = EnergyPage->GewichtEdit->maskText();
-            o.sexIndex = EnergyPage->GeschlechtGroup->itemIndex();
-            o.activityIndex = EnergyPage->TaetigkeitGroup->itemIndex();
-            o.hoursText = EnergyPage->StundenEdit->maskText();
-            o.sumKcal = EnergyPage->SumKcalCheckBox->isChecked();
-        }
-        o.carried = carriedLine;
-        if (m_tables && m_tables->UserTable.isOpen()) {
-            o.name = m_tables->UserTable.asString(QStringLiteral("Name"));
-            o.firstName = m_tables->UserTable.asString(QStringLiteral("Vorname"));
-        }
-        o.write(optionsPath());
-    });
+    // The editor window goes with the main window.
+    if (m_richMainForm)
+        m_richMainForm->close();
+    // FormDestroy: the options file, then the tables, whatever happened. A
+    // start that failed before the options file was read leaves the file as
+    // it is: its carried line and user are not known.
+    if (m_optionsRead)
+        gui::guarded([this] { writeOptionsFile(); });
     if (m_tables)
         m_tables->closeAll();
 }

@@ -121,6 +121,7 @@ private:
     void FormCreate(const StartOptions &options);
     void FormShow();
     void placeLogo();
+    void writeOptionsFile() const;
     void connectAnalysePage();
     void connectInfoPages();
 
@@ -129,6 +130,7 @@ private:
     TAnimatForm *m_splash;
     bool m_activated = false;
     bool m_optionsExisted = false;
+    bool m_optionsRead = false;
     bool m_shutDown = false;
     QWidget *m_topBar = nullptr;
     std::unique_ptr<editor::TRichMainForm> m_richMainForm;

@@ -1,4 +1,5 @@
 #include "app/ZudorMainFrm.h"
+#include "editor/REMain.h"
 #include "core/textfile.h"
 #include "fooddb/FoodPage.h"
 #include "gui/sortedcombobox.h"
@@ -128,6 +129,10 @@ TEST_F(MainWindowTest, UnwritableOptionsFileShowsTheErrorAndStillClosesTables)
 
 TEST_F(MainWindowTest, MissingTablesEndStartUpWithTheErrorAndTheWindowStillOpens)
 {
+    const QStringList options = {QStringLiteral("Frauen 19-24"), QStringLiteral("75 "), QStringLiteral("0"),
+                                 QStringLiteral("1"), QStringLiteral("7 "), QStringLiteral("not checked"),
+                                 QStringLiteral("MEINE OPTION"), QStringLiteral("Meier"), QStringLiteral("Anna")};
+    writeLines(dir.file(QStringLiteral("ZudorOpt.cfg")), options);
     QFile::remove(dir.file(QStringLiteral("Data/torval.db")));
     auto w = start();
     const QStringList errors = boxes.texts(QStringLiteral("error"));
@@ -136,6 +141,18 @@ TEST_F(MainWindowTest, MissingTablesEndStartUpWithTheErrorAndTheWindowStillOpens
     EXPECT_EQ(w->PageControl1->count(), 8);
     w->show();
     w->shutDown();
+    // The options file was never read, so it is left as it was.
+    EXPECT_EQ(readLines(dir.file(QStringLiteral("ZudorOpt.cfg"))), options);
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowClosesTheEditorToo)
+{
+    auto w = start();
+    writeLines(dir.file(QStringLiteral("notiz.txt")), {QStringLiteral("Hallo")});
+    w->OpenInReportEditor(dir.file(QStringLiteral("notiz.txt")));
+    ASSERT_TRUE(w->RichMainForm() && w->RichMainForm()->isVisible());
+    w->shutDown();
+    EXPECT_FALSE(w->RichMainForm()->isVisible());
 }
 
 TEST_F(MainWindowTest, F1PressesTheHelpButtonOfTheActivePage)
