@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace torval::fooddb {
@@ -40,7 +41,16 @@ FoodChooser::FoodChooser(store::Tables &tables, gui::SortedComboBox *categories,
     connect(categories, &gui::SortedComboBox::picked, this, [this] { gui::guarded([this] { categoryChanged(); }); });
     connect(products, &gui::SortedComboBox::picked, this, [this] { gui::guarded([this] { this->productChanged(); }); });
     connect(searchButton, &QPushButton::clicked, this, [this] { gui::guarded([this] { searchClicked(); }); });
+    // The search button is the page's default button: Enter anywhere on the
+    // page presses it (the search box also on its own, for a page whose
+    // window is not the active one).
     connect(search, &QLineEdit::returnPressed, searchButton, &QPushButton::click);
+    if (auto *page = qobject_cast<QWidget *>(parent))
+        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+            auto *enter = new QShortcut(QKeySequence(key), page);
+            enter->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(enter, &QShortcut::activated, searchButton, &QPushButton::click);
+        }
     search->installEventFilter(new SelectAllOnFocus(search));
 }
 

@@ -139,6 +139,19 @@ TEST_F(SearchTest, CategoryListsDuplicateNamesOnceAndShowsTheFirstAlphabetically
     EXPECT_FALSE(w->tables()->NMTable.filtered());
 }
 
+TEST_F(SearchTest, EnterAnywhereOnThePagePressesTheSearchButton)
+{
+    w->firstShow = false;
+    w->PageControl1->setCurrentWidget(page);
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    page->SearchEdit->setText(QStringLiteral("Weintr"));
+    page->ProduktCombo->setFocus();
+    QTest::keyClick(page->ProduktCombo, Qt::Key_Return);
+    EXPECT_EQ(shown(), QStringLiteral("Weintraube"));
+}
+
 TEST_F(SearchTest, EnterInTheSearchBoxSearches)
 {
     page->SearchEdit->setText(QStringLiteral("Weintr"));
