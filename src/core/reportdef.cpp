@@ -399,6 +399,8 @@ PreparedReport prepareReport(const ReportDefinition &def, const ReportData &data
             const qsizetype f = fieldIndex(name);
             if (f >= 0)
                 return record < data.records.size() ? data.records.at(record).value(f) : QString();
+            if (const auto v = data.values.constFind(name); v != data.values.cend())
+                return *v;
             if (name == u"Nr")
                 return QString::number(record + 1);
             if (name == u"Druckdatum")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -86,6 +87,8 @@ struct ReportData
 {
     QStringList fields;
     QList<QStringList> records;
+    // Values the caller gives the whole report (for its title, say), by name.
+    QHash<QString, QString> values;
 };
 
 // Names a template refers to, in order of first use (system names included).

@@ -207,7 +207,7 @@ void BestListPage::SpeedButton6Click()
     const QList<RankedFood> foods =
         *count > 0 ? store::rankedFoods(m_tables, column, *count) : QList<RankedFood>();
     report::printRows(m_tables, QStringLiteral("Bestenliste.frf"), bestListPrintRows(foods, unit, NSCombo->currentText()),
-                      window());
+                      window(), {{QStringLiteral("Naehrstoff"), NSCombo->currentText()}, {QStringLiteral("Einheit"), unit}});
 }
 
 } // namespace torval::info

@@ -77,14 +77,15 @@ ReportData currentRecordData(store::Tables &tables, const QString &source, const
 } // namespace
 
 bool printRows(store::Tables &tables, const QString &definitionFile, const QList<QStringList> &rows,
-               QWidget *parent)
+               QWidget *parent, const QHash<QString, QString> &values)
 {
     if (!gui::guarded([&] { fillPrintTable(tables, rows); }))
         return false;
-    return runReport(tables, definitionFile, parent);
+    return runReport(tables, definitionFile, parent, values);
 }
 
-bool runReport(store::Tables &tables, const QString &definitionFile, QWidget *parent)
+bool runReport(store::Tables &tables, const QString &definitionFile, QWidget *parent,
+               const QHash<QString, QString> &values)
 {
     bool shown = false;
     gui::guarded([&] {
@@ -92,8 +93,9 @@ bool runReport(store::Tables &tables, const QString &definitionFile, QWidget *pa
         if (!QFileInfo(path).isFile())
             throw Error(QStringLiteral("Datei ") + path + QStringLiteral(" kann nicht geöffnet werden"));
         const ReportDefinition def = readReportDefinition(path);
-        const ReportData data = def.readsPrintTable() ? printTableData(tables.PrintTable)
-                                                      : currentRecordData(tables, def.source, path);
+        ReportData data = def.readsPrintTable() ? printTableData(tables.PrintTable)
+                                                : currentRecordData(tables, def.source, path);
+        data.values = values;
         PreparedReport prepared;
         try {
             prepared = prepareReport(def, data, Clock::today());

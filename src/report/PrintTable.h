@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -25,14 +26,16 @@ namespace torval::report {
 
 // Empties PRINT.ADT, adds one record per row (Text1..Text5 from the row's
 // texts, missing ones empty), then runs the definition file (a file name in
-// the data directory, e.g. "Naehrstoff.frf") with preview.
+// the data directory, e.g. "Naehrstoff.frf") with preview. Values, by name,
+// are placeholders for the whole report (its title even without rows).
 bool printRows(store::Tables &tables, const QString &definitionFile, const QList<QStringList> &rows,
-               QWidget *parent);
+               QWidget *parent, const QHash<QString, QString> &values = {});
 
 // Runs a definition with preview, without refilling anything: over the
 // current rows of PRINT.ADT, or over the current record of the table that
 // the definition names as its source (the recipe report).
-bool runReport(store::Tables &tables, const QString &definitionFile, QWidget *parent);
+bool runReport(store::Tables &tables, const QString &definitionFile, QWidget *parent,
+               const QHash<QString, QString> &values = {});
 
 // The preview window opened last, while it is open (objectName
 // "ReportPreview"); null otherwise.

@@ -220,6 +220,9 @@ TEST_F(BestListPageTest, PrintAnswersThatPrintNothingOrEverything)
         auto *preview = qobject_cast<report::TReportPreviewForm *>(report::lastPreview());
         ASSERT_TRUE(preview);
         EXPECT_EQ(preview->layout().pageCount(), 1);
+        // The title still names the nutrient and its unit.
+        EXPECT_TRUE(preview->layout().report().title.startsWith(QStringLiteral("Nährstoffbestenliste (")));
+        EXPECT_FALSE(preview->layout().report().title.contains(QStringLiteral("()")));
         test::closePreviews();
     }
 
