@@ -87,8 +87,10 @@ int foodCommand(Context &c)
         throw Error(QStringLiteral("Nahrungsmittel '") + c.args.first() + QStringLiteral("' nicht gefunden"));
     c.out << foods.asString(QStringLiteral("Nahrungsmittel")) << '\n';
     for (const Nutrient &n : nutrients())
-        c.out << n.columnName() << ';' << formatGeneral(foods.asFloat(n.columnName())) << ';' << n.unitName()
-              << '\n';
+        // A value the food table does not know stays empty, not 0.
+        c.out << n.columnName() << ';'
+              << (foods.isNull(n.columnName()) ? QString() : formatGeneral(foods.asFloat(n.columnName()))) << ';'
+              << n.unitName() << '\n';
     return 0;
 }
 

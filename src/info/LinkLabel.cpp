@@ -23,8 +23,8 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
 
 void LinkLabel::setHeadingStyle()
 {
+    // Still underlined: a heading that is a link looks like one.
     QFont f = font();
-    f.setUnderline(false);
     f.setBold(true);
     setFont(f);
 }

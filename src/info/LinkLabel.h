@@ -14,7 +14,7 @@ class LinkLabel final : public QLabel
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
 
-    // Underlined navy (a link) or bold (a heading that also reacts).
+    // Underlined navy, a link; as a heading also bold.
     void setHeadingStyle();
 
 Q_SIGNALS:
