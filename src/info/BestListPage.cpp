@@ -109,9 +109,9 @@ BestListPage::BestListPage(store::Tables &tables, QWidget *parent) : QWidget(par
         cl->addWidget(name, 1);
         cl->addWidget(value, 0, Qt::AlignBottom);
         cl->addWidget(gauge, 0, Qt::AlignVCenter);
-        // Room for the bar and for a name over two lines, no more: word
+        // Room for the bar and for a name over three lines, no more: word
         // wrapped labels would otherwise ask for ever more height.
-        cell->setFixedHeight(std::max(gauge->height(), 2 * name->fontMetrics().lineSpacing()) + 6);
+        cell->setFixedHeight(std::max(gauge->height(), 3 * name->fontMetrics().lineSpacing()) + 6);
 
         NMLabels[i] = name;
         WertLabels[i] = value;
