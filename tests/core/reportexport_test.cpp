@@ -1,3 +1,4 @@
+#include "core/sourcedata.h"
 #include "core/reportdef.h"
 #include "core/reportexport.h"
 #include "core/textfile.h"
@@ -29,40 +30,12 @@ PreparedReport nutrientTable(int rows)
     return prepareReport(d, data, QDate(2024, 2, 29));
 }
 
-// A minimal CSV reader: semicolons, quotes, doubled quotes, CR LF rows.
+// The rows of a CSV export, its header first (the reader of our own data
+// sources reads the same format).
 QList<QStringList> readCsv(const QString &text)
 {
-    QList<QStringList> rows;
-    QStringList row;
-    QString cell;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
-                cell += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                cell += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u';') {
-            row << cell;
-            cell.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-            row << cell;
-            rows << row;
-            row.clear();
-            cell.clear();
-            ++i;
-        } else {
-            cell += c;
-        }
-    }
-    return rows;
+    const SourceTable t = parseSourceTable(text);
+    return QList<QStringList>{t.header} + t.rows;
 }
 
 } // namespace

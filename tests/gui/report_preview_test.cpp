@@ -1,3 +1,4 @@
+#include "core/sourcedata.h"
 #include "core/clock.h"
 #include "core/textfile.h"
 #include "gui/info_test_support.h"
@@ -47,39 +48,12 @@ protected:
     }
 };
 
-// A minimal CSV reader for the export: semicolons, quotes, CR LF rows.
+// The rows of a CSV export, its header first (the reader of our own data
+// sources reads the same format).
 QList<QStringList> readCsv(const QString &text)
 {
-    QList<QStringList> rows;
-    QStringList row;
-    QString cell;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
-                cell += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                cell += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u';') {
-            row << cell;
-            cell.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-            rows << (row << cell);
-            row.clear();
-            cell.clear();
-            ++i;
-        } else {
-            cell += c;
-        }
-    }
-    return rows;
+    const SourceTable t = parseSourceTable(text);
+    return QList<QStringList>{t.header} + t.rows;
 }
 
 QByteArray fileBytes(const QString &path)
