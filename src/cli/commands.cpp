@@ -86,11 +86,13 @@ int foodCommand(Context &c)
     if (!store::locateFood(foods, c.args.first()))
         throw Error(QStringLiteral("Nahrungsmittel '") + c.args.first() + QStringLiteral("' nicht gefunden"));
     c.out << foods.asString(QStringLiteral("Nahrungsmittel")) << '\n';
-    for (const Nutrient &n : nutrients())
+    const FoodValues values = store::foodValues(foods);
+    for (int i = 0; i < kNutrientCount; ++i) {
+        const Nutrient &n = nutrients()[i];
         // A value the food table does not know stays empty, not 0.
-        c.out << n.columnName() << ';'
-              << (foods.isNull(n.columnName()) ? QString() : formatGeneral(foods.asFloat(n.columnName()))) << ';'
-              << n.unitName() << '\n';
+        c.out << n.columnName() << ';' << (values[i] ? formatGeneral(*values[i]) : QString()) << ';' << n.unitName()
+              << '\n';
+    }
     return 0;
 }
 

@@ -40,7 +40,7 @@ QString kilojouleText(double kcal)
     return QString::number(q);
 }
 
-SingleFoodDisplay singleFoodDisplay(const QString &foodName, const NutrientValues &values)
+SingleFoodDisplay singleFoodDisplay(const QString &foodName, const FoodValues &values)
 {
     SingleFoodDisplay d;
     d.heading = foodName + QStringLiteral(" (100 g)");

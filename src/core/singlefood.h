@@ -26,7 +26,9 @@ struct SingleFoodDisplay
     QString kilojouleText;
 };
 
-using NutrientValues = std::array<std::optional<double>, kNutrientCount>;
+// One food's 26 values per 100 g in catalogue order; empty where the food
+// table does not know the value.
+using FoodValues = std::array<std::optional<double>, kNutrientCount>;
 
 // The text shown for a value that the food table does not know.
 QString unknownValueText();
@@ -41,6 +43,6 @@ QString kilojouleText(double kcal);
 // The heading before any food is shown.
 QString noFoodHeading();
 
-SingleFoodDisplay singleFoodDisplay(const QString &foodName, const NutrientValues &values);
+SingleFoodDisplay singleFoodDisplay(const QString &foodName, const FoodValues &values);
 
 } // namespace torval

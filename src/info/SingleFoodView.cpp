@@ -3,6 +3,7 @@
 #include "LinkLabel.h"
 #include "core/error.h"
 #include "gui/dialogs.h"
+#include "store/foodlookup.h"
 #include "store/table.h"
 
 #include <QFrame>
@@ -97,7 +98,7 @@ SingleFoodView::SingleFoodView(QWidget *parent) : QWidget(parent)
     layout->addLayout(grid);
     layout->addStretch();
 
-    NutrientValues none;
+    FoodValues none;
     none.fill(0.0);
     SingleFoodDisplay empty = singleFoodDisplay(QString(), none);
     empty.heading = noFoodHeading();
@@ -109,13 +110,7 @@ SingleFoodView::SingleFoodView(QWidget *parent) : QWidget(parent)
 
 void SingleFoodView::showFood(const store::Table &foods)
 {
-    NutrientValues values;
-    const auto &list = nutrients();
-    for (int i = 0; i < kNutrientCount; ++i) {
-        const QString column = list[i].columnName();
-        values[i] = foods.isNull(column) ? std::nullopt : std::optional<double>(foods.asFloat(column));
-    }
-    showDisplay(singleFoodDisplay(foods.asString(QStringLiteral("Nahrungsmittel")), values));
+    showDisplay(singleFoodDisplay(foods.asString(QStringLiteral("Nahrungsmittel")), store::foodValues(foods)));
 }
 
 void SingleFoodView::showDisplay(const SingleFoodDisplay &d)

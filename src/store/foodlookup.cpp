@@ -56,6 +56,17 @@ QStringList searchFoodNames(Query &query, const QString &word)
     return searchFoods(query, word).names;
 }
 
+FoodValues foodValues(const Table &foods)
+{
+    FoodValues values;
+    const auto &list = nutrients();
+    for (int i = 0; i < kNutrientCount; ++i) {
+        const QString column = list[i].columnName();
+        values[i] = foods.isNull(column) ? std::nullopt : std::optional<double>(foods.asFloat(column));
+    }
+    return values;
+}
+
 bool locateFood(Table &foods, const QString &name)
 {
     return foods.locate(QStringLiteral("Nahrungsmittel"), name, {true, false});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/singlefood.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,9 @@ struct FoodHits
 // open on its result.
 FoodHits searchFoods(Query &query, const QString &word);
 QStringList searchFoodNames(Query &query, const QString &word);
+
+// The 26 values of the current record of the food table.
+FoodValues foodValues(const Table &foods);
 
 // Makes the first food of that name (letter case ignored) the current record
 // of the food table; false when there is none.

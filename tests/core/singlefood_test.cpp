@@ -8,9 +8,9 @@ using namespace torval;
 namespace {
 
 // A record with one nutrient set and every other value 0.
-NutrientValues only(const char16_t *column, double value)
+FoodValues only(const char16_t *column, double value)
 {
-    NutrientValues v;
+    FoodValues v;
     v.fill(0.0);
     v[nutrientByColumn(QString::fromUtf16(column))] = value;
     return v;
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SingleFood, AllZeroShowsZeroEverywhereAndEmptyBars)
 {
-    NutrientValues v;
+    FoodValues v;
     v.fill(0.0);
     const SingleFoodDisplay d = singleFoodDisplay(QStringLiteral("Wasser, still"), v);
     for (const NutrientCell &c : d.cells) {
@@ -72,7 +72,7 @@ TEST(SingleFood, AllZeroShowsZeroEverywhereAndEmptyBars)
 
 TEST(SingleFood, UnknownValuesAreNotShownAsZero)
 {
-    NutrientValues v;
+    FoodValues v;
     v.fill(0.0);
     v[nutrientByColumn(QStringLiteral("Carotin"))] = std::nullopt;
     v[0] = std::nullopt;
