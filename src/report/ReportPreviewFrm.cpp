@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <functional>
 #include <QComboBox>
 #include <QEvent>
 #include <QDir>
@@ -278,43 +279,43 @@ QString TReportPreviewForm::exportPath(const QString &caption, const QString &su
     return path;
 }
 
-void TReportPreviewForm::RtfBtnClick()
+void TReportPreviewForm::saveExport(const QString &caption, const QString &suffix, const QString &filter,
+                                    const std::function<QByteArray()> &bytes)
 {
-    const QString path = exportPath(QStringLiteral("Als RTF speichern"), QStringLiteral("rtf"),
-                                    QStringLiteral("RTF-Dokument (*.rtf)"));
+    const QString path = exportPath(caption, suffix, filter);
     if (path.isEmpty())
         return;
-    writeFileAtomically(path, reportToRtf(m_layout.report()));
+    writeFileAtomically(path, bytes());
     statusBar()->showMessage(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(path), 8000);
+}
+
+void TReportPreviewForm::RtfBtnClick()
+{
+    saveExport(QStringLiteral("Als RTF speichern"), QStringLiteral("rtf"), QStringLiteral("RTF-Dokument (*.rtf)"),
+               [this] { return reportToRtf(m_layout.report()); });
 }
 
 void TReportPreviewForm::CsvBtnClick()
 {
-    const QString path = exportPath(QStringLiteral("Als CSV speichern"), QStringLiteral("csv"),
-                                    QStringLiteral("CSV-Datei, Semikolon getrennt (*.csv)"));
-    if (path.isEmpty())
-        return;
-    writeFileAtomically(path, reportToCsv(m_layout.report()));
-    statusBar()->showMessage(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(path), 8000);
+    saveExport(QStringLiteral("Als CSV speichern"), QStringLiteral("csv"),
+               QStringLiteral("CSV-Datei, Semikolon getrennt (*.csv)"),
+               [this] { return reportToCsv(m_layout.report()); });
 }
 
 void TReportPreviewForm::PdfBtnClick()
 {
-    const QString path = exportPath(QStringLiteral("Als PDF speichern"), QStringLiteral("pdf"),
-                                    QStringLiteral("PDF-Dokument (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(1200);
-        pdf.setCreator(QStringLiteral("TORVAL Ernährungsberater"));
-        pdf.setTitle(m_layout.report().title);
-        m_layout.render(pdf);
-    }
-    writeFileAtomically(path, buffer.data());
-    statusBar()->showMessage(QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(path), 8000);
+    saveExport(QStringLiteral("Als PDF speichern"), QStringLiteral("pdf"), QStringLiteral("PDF-Dokument (*.pdf)"), [this] {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter pdf(&buffer);
+            pdf.setResolution(1200);
+            pdf.setCreator(QStringLiteral("TORVAL Ernährungsberater"));
+            pdf.setTitle(m_layout.report().title);
+            m_layout.render(pdf);
+        }
+        return buffer.data();
+    });
 }
 
 void TReportPreviewForm::PrintBtnClick()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ReportLayout.h"
 
 #include <QMainWindow>
@@ -56,6 +58,9 @@ protected:
 
 private:
     QString exportPath(const QString &caption, const QString &suffix, const QString &filter);
+    // Asks for a file name and writes the export there.
+    void saveExport(const QString &caption, const QString &suffix, const QString &filter,
+                    const std::function<QByteArray()> &bytes);
     void updateControls();
 
     ReportLayout m_layout;
