@@ -13,6 +13,7 @@
 #include "gui/dialogs.h"
 #include "gui/handler.h"
 #include "gui/sortedcombobox.h"
+#include "gui/widgets.h"
 #include "report/PrintTable.h"
 #include "store/analyses.h"
 #include "store/tables.h"
@@ -51,16 +52,6 @@ QTreeWidget *makeList(const QString &name, const QStringList &headers, QWidget *
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->header()->setSectionsMovable(false);
     return list;
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, const QString &hint, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -117,29 +108,24 @@ void AnalysePage::buildUi()
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*\\d{0,4}\\s*")), MengenEdit));
     MengenEdit->setAlignment(kRight);
     MengenEdit->setMaximumWidth(MengenEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
-    MengenBtn = makeButton(QStringLiteral("MengenBtn"), QStringLiteral("Alternative Mengenangaben"),
+    MengenBtn = gui::namedButton(QStringLiteral("MengenBtn"), QStringLiteral("Alternative Mengenangaben"),
                            QStringLiteral("Mengenangaben für Löffel, Gemüse oder Brotscheiben"), panel);
-    AddBtn = makeButton(QStringLiteral("AddBtn"), QStringLiteral("&Gewähltes Produkt hinzufügen"),
+    AddBtn = gui::namedButton(QStringLiteral("AddBtn"), QStringLiteral("&Gewähltes Produkt hinzufügen"),
                         QStringLiteral("Produkt nach rechts in die Tagesanalyse übernehmen"), panel);
-    BtnHelp5 = makeButton(QStringLiteral("BtnHelp5"), QStringLiteral("F1 - Hilfe"), QString(), this);
+    BtnHelp5 = gui::namedButton(QStringLiteral("BtnHelp5"), QStringLiteral("F1 - Hilfe"), QString(), this);
 
-    auto label = [](const QString &text, QWidget *buddy, QWidget *parent) {
-        auto *l = new QLabel(text, parent);
-        l->setBuddy(buddy);
-        return l;
-    };
     auto *pl = new QVBoxLayout(panel);
     pl->setSpacing(3);
-    pl->addWidget(label(QStringLiteral("&Kategorie:"), KategorieCombo2, panel));
+    pl->addWidget(gui::buddyLabel(QStringLiteral("&Kategorie:"), KategorieCombo2, panel));
     pl->addWidget(KategorieCombo2);
-    pl->addWidget(label(QStringLiteral("&Produkt:"), ProduktCombo2, panel));
+    pl->addWidget(gui::buddyLabel(QStringLiteral("&Produkt:"), ProduktCombo2, panel));
     pl->addWidget(ProduktCombo2);
-    pl->addWidget(label(QStringLiteral("&Suchbegriff:"), SearchEdit2, panel));
+    pl->addWidget(gui::buddyLabel(QStringLiteral("&Suchbegriff:"), SearchEdit2, panel));
     pl->addWidget(SearchEdit2);
     pl->addWidget(SearchBtn2);
     pl->addSpacing(4);
     auto *amountRow = new QHBoxLayout;
-    amountRow->addWidget(label(QStringLiteral("&Menge in Gramm:"), MengenEdit, panel));
+    amountRow->addWidget(gui::buddyLabel(QStringLiteral("&Menge in Gramm:"), MengenEdit, panel));
     amountRow->addWidget(MengenEdit);
     pl->addLayout(amountRow);
     pl->addWidget(MengenBtn);
@@ -148,17 +134,17 @@ void AnalysePage::buildUi()
     // Actions on the whole day.
     auto *actions = new QGroupBox(QStringLiteral("Tagesanalyse"), this);
     actions->setObjectName(QStringLiteral("ActionPanel"));
-    PersDatenBtn = makeButton(QStringLiteral("PersDatenBtn"), QStringLiteral("Persönliche Daten (Bedarf)"),
+    PersDatenBtn = gui::namedButton(QStringLiteral("PersDatenBtn"), QStringLiteral("Persönliche Daten (Bedarf)"),
                               QStringLiteral("Personenkreis für die Soll-Werte auswählen"), actions);
-    AuswertgBtn = makeButton(QStringLiteral("AuswertgBtn"), QStringLiteral("Gesamtauswertung"),
+    AuswertgBtn = gui::namedButton(QStringLiteral("AuswertgBtn"), QStringLiteral("Gesamtauswertung"),
                              QStringLiteral("Schriftliche Auswertung des Tages im Editor"), actions);
-    SaveBtn = makeButton(QStringLiteral("SaveBtn"), QStringLiteral("Analyse speichern ..."),
+    SaveBtn = gui::namedButton(QStringLiteral("SaveBtn"), QStringLiteral("Analyse speichern ..."),
                          QStringLiteral("Die Nahrungsmittel dieses Tages speichern"), actions);
-    LoadBtn = makeButton(QStringLiteral("LoadBtn"), QStringLiteral("Analyse laden ..."),
+    LoadBtn = gui::namedButton(QStringLiteral("LoadBtn"), QStringLiteral("Analyse laden ..."),
                          QStringLiteral("Einen gespeicherten Tag laden oder löschen"), actions);
-    SpeedButton1 = makeButton(QStringLiteral("SpeedButton1"), QStringLiteral("Tabelle Nährstoffe"),
+    SpeedButton1 = gui::namedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Tabelle Nährstoffe"),
                               QStringLiteral("Die Nährstoffe des Tages drucken"), actions);
-    SpeedButton2 = makeButton(QStringLiteral("SpeedButton2"), QStringLiteral("Nahrungsmittel-/Einkaufsliste"),
+    SpeedButton2 = gui::namedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Nahrungsmittel-/Einkaufsliste"),
                               QStringLiteral("Die Nahrungsmittel des Tages drucken"), actions);
     auto *al = new QGridLayout(actions);
     al->setSpacing(3);
@@ -184,10 +170,10 @@ void AnalysePage::buildUi()
     NMListBox->header()->setStretchLastSection(false);
     NMListBox->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     NMListBox->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    auto *intakeLabel = label(QStringLiteral("&Nahrungsaufnahme eines Tages:"), NMListBox, this);
-    MengeBtn = makeButton(QStringLiteral("MengeBtn"), QStringLiteral("Menge ändern"), QString(), this);
-    DeleteBtn = makeButton(QStringLiteral("DeleteBtn"), QStringLiteral("Gewählten Eintrag löschen"), QString(), this);
-    DeleteAllBtn = makeButton(QStringLiteral("DeleteAllBtn"), QStringLiteral("Alle Einträge löschen"), QString(), this);
+    auto *intakeLabel = gui::buddyLabel(QStringLiteral("&Nahrungsaufnahme eines Tages:"), NMListBox, this);
+    MengeBtn = gui::namedButton(QStringLiteral("MengeBtn"), QStringLiteral("Menge ändern"), QString(), this);
+    DeleteBtn = gui::namedButton(QStringLiteral("DeleteBtn"), QStringLiteral("Gewählten Eintrag löschen"), QString(), this);
+    DeleteAllBtn = gui::namedButton(QStringLiteral("DeleteAllBtn"), QStringLiteral("Alle Einträge löschen"), QString(), this);
 
     auto *ratio = new QGroupBox(QStringLiteral("Nährstoffverhältnis:"), this);
     ratio->setObjectName(QStringLiteral("RatioPanel"));

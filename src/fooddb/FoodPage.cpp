@@ -1,6 +1,7 @@
 #include "FoodPage.h"
 #include "FoodChooser.h"
 #include "gui/sortedcombobox.h"
+#include "gui/widgets.h"
 #include "info/SingleFoodView.h"
 #include "store/foodlookup.h"
 #include "store/tables.h"
@@ -13,17 +14,6 @@
 #include <QVBoxLayout>
 
 namespace torval::fooddb {
-
-namespace {
-
-QLabel *buddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    return l;
-}
-
-} // namespace
 
 FoodPage::FoodPage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_tables(tables)
 {
@@ -52,11 +42,11 @@ FoodPage::FoodPage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_
     BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
 
     auto *pl = new QVBoxLayout(panel);
-    pl->addWidget(buddyLabel(QStringLiteral("&Kategorie:"), KategorieCombo, panel));
+    pl->addWidget(gui::buddyLabel(QStringLiteral("&Kategorie:"), KategorieCombo, panel));
     pl->addWidget(KategorieCombo);
-    pl->addWidget(buddyLabel(QStringLiteral("&Produkt:"), ProduktCombo, panel));
+    pl->addWidget(gui::buddyLabel(QStringLiteral("&Produkt:"), ProduktCombo, panel));
     pl->addWidget(ProduktCombo);
-    pl->addWidget(buddyLabel(QStringLiteral("&Suchbegriff:"), SearchEdit, panel));
+    pl->addWidget(gui::buddyLabel(QStringLiteral("&Suchbegriff:"), SearchEdit, panel));
     pl->addWidget(SearchEdit);
     pl->addWidget(SearchBtn);
     pl->addStretch();
