@@ -37,6 +37,11 @@ std::optional<double> readNumber(const QString &text)
 
 } // namespace
 
+QString maskText(int value, int places)
+{
+    return QString::number(value).leftJustified(places, u' ');
+}
+
 double activityFactor(int level, int sex)
 {
     if (!validLevel(level))

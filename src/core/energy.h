@@ -15,6 +15,26 @@ namespace torval {
 inline constexpr int kMale = 0;
 inline constexpr int kFemale = 1;
 
+// What the calculator starts with (and torval-cli takes when not told):
+// 75 kg, "männlich", "mittlere Tätigkeit", 7 hours; the reduction diet
+// saves 500 kcal a day.
+struct CalculatorDefaults
+{
+    static constexpr int weightKg = 75;
+    static constexpr int sex = kMale;
+    static constexpr int activity = 1;
+    static constexpr int hours = 7;
+    static constexpr int dietSavedKcal = 500;
+};
+
+// The calculator's fields take three digits of weight and two of hours.
+inline constexpr int kMaxWeightKg = 999;
+inline constexpr int kMaxHours = 99;
+
+// The text of a masked field of `places` digit places holding value: the
+// digits, the empty places as blanks ("75 " for 75 in three places).
+QString maskText(int value, int places);
+
 // kcal per hour of an activity level (0 to 3) for a sex; any other level
 // (no level chosen) gives 100 for either sex.
 double activityFactor(int level, int sex);

@@ -1,4 +1,5 @@
 #include "intake.h"
+#include "error.h"
 #include "numfmt.h"
 
 namespace torval {
@@ -21,6 +22,21 @@ double intakeAmount(const QString &amountText)
     return parseFloat(amountText);
 }
 
+QString amountRangeMessage(const QString &name, const QString &amountText)
+{
+    return QStringLiteral("Die Menge ") + amountText.trimmed() + QStringLiteral(" g bei ") + name
+           + QStringLiteral(" ist nicht zulässig: erlaubt sind 0 bis ") + formatGeneral(kMaxAmountGrams)
+           + QStringLiteral(" g.");
+}
+
+double checkedAmount(const IntakeLine &line)
+{
+    const double amount = intakeAmount(line.amount);
+    if (amount < 0 || amount > kMaxAmountGrams)
+        throw Error(amountRangeMessage(line.name, line.amount));
+    return amount;
+}
+
 QString mergeQuestion(const QString &name)
 {
     return QStringLiteral("Das Produkt ") + name + QStringLiteral(" existiert bereits.\n\n")
@@ -41,6 +57,8 @@ AddOutcome addToIntake(QStringList &lines, const QString &name, QString &amountF
             return AddOutcome::Declined;
         position = i;
         const Fixed4 sum = Fixed4::fromDouble(parseFloat(amountField)) + Fixed4::fromDouble(parseFloat(line.amount));
+        if (sum.toDouble() > kMaxAmountGrams || sum < Fixed4())
+            throw Error(amountRangeMessage(name, sum.toString()));
         amountField = sum.toString();
     }
     const QString newLine = joinIntakeLine(name, amountField);
@@ -57,14 +75,22 @@ QString withAmount(const QString &line, const QString &newAmount)
     return joinIntakeLine(splitIntakeLine(line).name, newAmount);
 }
 
-QStringList intakeLinesFromText(const QString &text)
+QStringList readIntakeText(const QString &text)
 {
     QStringList lines;
+    int number = 0;
     for (QString line : text.split(u'\n')) {
+        ++number;
         if (line.endsWith(u'\r'))
             line.chop(1);
-        if (!line.trimmed().isEmpty())
-            lines << line;
+        if (line.trimmed().isEmpty())
+            continue;
+        const IntakeLine parts = splitIntakeLine(line);
+        double amount = 0;
+        if (tryParseFloat(parts.amount, &amount) && (amount < 0 || amount > kMaxAmountGrams))
+            throw Error(QStringLiteral("Zeile ") + QString::number(number) + QStringLiteral(": ")
+                        + amountRangeMessage(parts.name, parts.amount));
+        lines << line;
     }
     return lines;
 }

@@ -18,8 +18,20 @@ long double roundHalfEven(long double v)
     return std::nearbyintl(v);
 }
 
+namespace {
+
+[[noreturn]] void tooLarge(double v)
+{
+    throw ConversionError(QStringLiteral("Der Wert ") + formatGeneral(v) + QStringLiteral(" ist zu groß"));
+}
+
+} // namespace
+
 qint64 roundToInt(double v)
 {
+    // 2^63 is the first double beyond the range; everything below converts.
+    if (!std::isfinite(v) || std::fabs(v) >= 9223372036854775808.0)
+        tooLarge(v);
     return static_cast<qint64>(std::llrint(v));
 }
 
@@ -162,8 +174,24 @@ Fixed4 Fixed4::fromDouble(double v)
 {
     // The range of a 64-bit count of ten-thousandths.
     if (!std::isfinite(v) || std::fabs(v) >= 922337203685477.0)
-        throw ConversionError(QStringLiteral("Der Wert ") + formatGeneral(v) + QStringLiteral(" ist zu groß"));
+        tooLarge(v);
     return fromRaw(static_cast<qint64>(std::llrint(v * 10000.0)));
+}
+
+Fixed4 Fixed4::operator+(Fixed4 o) const
+{
+    qint64 sum = 0;
+    if (__builtin_add_overflow(m_raw, o.m_raw, &sum))
+        tooLarge(toDouble() + o.toDouble());
+    return fromRaw(sum);
+}
+
+Fixed4 Fixed4::operator-(Fixed4 o) const
+{
+    qint64 difference = 0;
+    if (__builtin_sub_overflow(m_raw, o.m_raw, &difference))
+        tooLarge(toDouble() - o.toDouble());
+    return fromRaw(difference);
 }
 
 } // namespace torval

@@ -9,6 +9,8 @@ namespace torval {
 // Whole number nearest to v; an exact half goes to the even neighbour.
 double roundHalfEven(double v);
 long double roundHalfEven(long double v);
+// Throws ConversionError "Der Wert <v> ist zu groß" beyond the range of a
+// 64-bit whole number (or for a value that is not a number).
 qint64 roundToInt(double v);
 // The same for a value computed from decimal figures: binary noise beyond
 // six decimals is cut first, so that a product or quotient that is exactly a
@@ -33,7 +35,9 @@ QString formatDate(const QDate &d);
 // Throws Error "'<text>' ist kein gültiges Datum" for anything else.
 QDate parseDate(const QString &text);
 
-// Fixed point with four decimals (gram sums, kcal values).
+// Fixed point with four decimals (gram sums, kcal values). Conversion and
+// arithmetic are checked: a result beyond the range raises ConversionError
+// "Der Wert <v> ist zu groß" instead of wrapping around.
 class Fixed4
 {
 public:
@@ -42,10 +46,10 @@ public:
     static constexpr Fixed4 fromRaw(qint64 raw) { Fixed4 f; f.m_raw = raw; return f; }
     double toDouble() const { return double(m_raw) / 10000.0; }
     qint64 raw() const { return m_raw; }
-    Fixed4 operator+(Fixed4 o) const { return fromRaw(m_raw + o.m_raw); }
-    Fixed4 operator-(Fixed4 o) const { return fromRaw(m_raw - o.m_raw); }
-    Fixed4 &operator+=(Fixed4 o) { m_raw += o.m_raw; return *this; }
-    Fixed4 &operator-=(Fixed4 o) { m_raw -= o.m_raw; return *this; }
+    Fixed4 operator+(Fixed4 o) const;
+    Fixed4 operator-(Fixed4 o) const;
+    Fixed4 &operator+=(Fixed4 o) { return *this = *this + o; }
+    Fixed4 &operator-=(Fixed4 o) { return *this = *this - o; }
     bool operator==(const Fixed4 &) const = default;
     auto operator<=>(const Fixed4 &) const = default;
     QString toString() const { return formatGeneral(toDouble()); }

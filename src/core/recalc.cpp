@@ -62,8 +62,8 @@ RecalcResult recalcAnalyse(const RecalcInput &input)
         }
         double amount = 0;
         try {
-            amount = intakeAmount(line.amount);
-        } catch (const ConversionError &e) {
+            amount = checkedAmount(line);
+        } catch (const Error &e) {
             r.error = e.message();
             return r;
         }

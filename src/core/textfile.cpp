@@ -92,7 +92,7 @@ QString decodeUtf8OrWindows1252(const QByteArray &bytes)
     QString s = utf8.decode(b);
     if (!utf8.hasError())
         return s;
-    return decodeWindows1252(bytes);
+    return decodeWindows1252(b);
 }
 
 QString readTextFile(const QString &path)

@@ -116,3 +116,64 @@ TEST(AddToIntake, ANonNumberInTheLineStopsWithTheConversionMessage)
     }
     EXPECT_EQ(lines, QStringList{QStringLiteral("Brot;viel")});
 }
+
+TEST(AddToIntake, AMergedTotalBeyondTheLargestAmountIsRefused)
+{
+    struct Case
+    {
+        const char16_t *amount;
+        const char16_t *message;
+    };
+    const Case cases[] = {
+        {u"60000", u"Die Menge 120000 g bei Wasser ist nicht zulässig: erlaubt sind 0 bis 100000 g."},
+        // A sum beyond the fixed-point range is refused, not wrapped around
+        // into a negative amount.
+        {u"600000000000000", u"Der Wert 1,2E15 ist zu groß"},
+    };
+    for (const Case &c : cases) {
+        const QString amount = QString::fromUtf16(c.amount);
+        QStringList lines{QStringLiteral("Wasser;") + amount};
+        QString field = amount;
+        Answers a{{true}, {}};
+        try {
+            addToIntake(lines, QStringLiteral("Wasser"), field, a.fn());
+            ADD_FAILURE() << "the total was taken";
+        } catch (const Error &e) {
+            EXPECT_EQ(e.message(), QString::fromUtf16(c.message));
+        }
+        EXPECT_EQ(lines, QStringList{QStringLiteral("Wasser;") + amount});
+    }
+}
+
+TEST(IntakeAmount, OnlyAmountsFromNothingToOneHundredKilogramsCount)
+{
+    struct Case
+    {
+        const char16_t *amount;
+        double value; // -1: refused
+    };
+    const Case cases[] = {{u"0", 0}, {u" 150 ", 150}, {u"7,5", 7.5}, {u"100000", 100000},
+                          {u"100000,5", -1}, {u"-50", -1}, {u"-0,1", -1}, {u"1E300", -1}};
+    for (const Case &c : cases) {
+        const IntakeLine line{QStringLiteral("Brot"), QString::fromUtf16(c.amount)};
+        if (c.value >= 0) {
+            EXPECT_EQ(checkedAmount(line), c.value) << line.amount.toStdString();
+        } else {
+            EXPECT_THROW(checkedAmount(line), Error) << line.amount.toStdString();
+        }
+    }
+    EXPECT_THROW(checkedAmount({QStringLiteral("Brot"), QStringLiteral("viel")}), ConversionError);
+}
+
+TEST(IntakeFile, AnAmountOutOfRangeNamesItsLine)
+{
+    EXPECT_EQ(readIntakeText(QStringLiteral("Brot;50\r\n\r\nApfel, roh;viel\n")),
+              (QStringList{QStringLiteral("Brot;50"), QStringLiteral("Apfel, roh;viel")}));
+    try {
+        readIntakeText(QStringLiteral("Brot;50\n\nButter;-20\n"));
+        FAIL() << "a negative amount was read";
+    } catch (const Error &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Zeile 3: Die Menge -20 g bei Butter ist nicht zulässig: erlaubt sind 0 "
+                                              "bis 100000 g."));
+    }
+}

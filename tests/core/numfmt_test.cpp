@@ -2,6 +2,7 @@
 #include "core/numfmt.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace torval;
 
@@ -108,4 +109,29 @@ TEST(Fixed4, KeepsFourDecimals)
     EXPECT_EQ(Fixed4::fromDouble(922337203685476.0).toString(), QStringLiteral("922337203685476"));
     EXPECT_THROW(Fixed4::fromDouble(1e15), ConversionError);
     EXPECT_THROW(Fixed4::fromDouble(-1e15), ConversionError);
+}
+
+TEST(Fixed4, SumsBeyondTheRangeAreRefusedNotWrapped)
+{
+    const Fixed4 big = Fixed4::fromDouble(600000000000000.0);
+    try {
+        (void)(big + big);
+        FAIL() << "the sum wrapped around";
+    } catch (const ConversionError &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Der Wert 1,2E15 ist zu groß"));
+    }
+    Fixed4 acc = big;
+    EXPECT_THROW(acc += big, ConversionError);
+    EXPECT_EQ(acc, big); // a refused sum leaves the value as it was
+    EXPECT_THROW((void)(Fixed4() - big - big), ConversionError);
+    EXPECT_EQ((big - big), Fixed4());
+}
+
+TEST(RoundToInt, RefusesWhatNoWholeNumberHolds)
+{
+    EXPECT_EQ(roundToInt(2.5), 2);
+    EXPECT_EQ(roundToInt(-9.0e18), qint64(-9000000000000000000));
+    for (const double v : {1e300, -1e300, 9.3e18, std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity()})
+        EXPECT_THROW(roundToInt(v), ConversionError) << v;
 }

@@ -175,6 +175,15 @@ TEST(Recalc, ANonNumberAmountStopsTheRunAfterTheMessagesSoFar)
     EXPECT_TRUE(r.lines.isEmpty());
 }
 
+TEST(Recalc, ANegativeAmountStopsTheRunNamingTheFood)
+{
+    // Negative grams would give negative energy and shares above 100 %.
+    const RecalcResult r = recalcAnalyse(day({QStringLiteral("Mix;100"), QStringLiteral("Gleich;-80")}));
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(*r.error, QStringLiteral("Die Menge -80 g bei Gleich ist nicht zulässig: erlaubt sind 0 bis 100000 g."));
+    EXPECT_TRUE(r.lines.isEmpty());
+}
+
 TEST(Recalc, MissingCatalogueRowIsReportedAndTheLineStillWritten)
 {
     RecalcInput in = day({});

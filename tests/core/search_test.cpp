@@ -59,3 +59,40 @@ TEST(SectionText, SplitsSectionsAndTrimsBlankLines)
     EXPECT_EQ(s[0].second, QStringLiteral("Eins.\nZwei."));
     EXPECT_EQ(s[1].second, QStringLiteral("Frage?"));
 }
+
+struct LikeCase
+{
+    const char *text;
+    const char *pattern;
+    bool matches;
+};
+
+class SqlLike : public ::testing::TestWithParam<LikeCase>
+{
+};
+
+TEST_P(SqlLike, MatchesAsTheFoodSearchExpects)
+{
+    EXPECT_EQ(sqlLikeMatch(GetParam().text, GetParam().pattern), GetParam().matches);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SqlLike,
+    ::testing::Values(LikeCase{"Apfelsaft", "%Apfel%", true}, LikeCase{"Bratapfel", "%apfel%", true},
+                      LikeCase{"APFELMUS", "%apfel%", false}, LikeCase{"Reis", "%ei%", true},
+                      LikeCase{"Olivenöl", "%öl%", true}, LikeCase{"Öl, pflanzlich", "%öl%", false},
+                      LikeCase{"", "%", true}, LikeCase{"", "_", false}, LikeCase{"", "", true},
+                      LikeCase{"a", "", false}, LikeCase{"Käse", "K_se", true}, LikeCase{"Käse", "K__se", false},
+                      LikeCase{"Käse", "%_", true}, LikeCase{"ab", "a%%b", true}, LikeCase{"ab", "a%b%", true},
+                      LikeCase{"abcabd", "%abd", true}, LikeCase{"abcab", "%abd", false},
+                      LikeCase{"Brot 100%", "%100%", true}, LikeCase{"x§y", "%_%§%", true},
+                      LikeCase{"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "_%_%_%_%_%_%_%§", false},
+                      LikeCase{"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa§", "_%_%_%_%_%_%_%§", true}));
+
+TEST(SqlLike, PathologicalPatternOverALongNameEnds)
+{
+    // Exponential backtracking would take longer than any test run; this
+    // must finish at once.
+    const std::string name(4000, 'a');
+    EXPECT_FALSE(sqlLikeMatch(name, "%_%_%_%_%_%_%_%_%_%_%_%_%_%_%_%_%_%_%_%b"));
+}

@@ -69,3 +69,22 @@ TEST(TextFile, MissingFileGivesGermanMessage)
         EXPECT_TRUE(e.message().endsWith(QStringLiteral("kann nicht geöffnet werden")));
     }
 }
+
+TEST(Utf8OrWindows1252, ByteOrderMarkNeverReachesTheText)
+{
+    struct Case
+    {
+        QByteArray bytes;
+        QString text;
+    };
+    const Case cases[] = {
+        {QByteArray("\xEF\xBB\xBF" "Brot;50"), QStringLiteral("Brot;50")},
+        {QByteArray("Br\xC3\xB6tchen;50"), QStringLiteral("Brötchen;50")},
+        // Not valid UTF-8 (a lone \xFC): the whole file is Windows-1252, and
+        // the mark of the would-be UTF-8 file is dropped all the same.
+        {QByteArray("\xEF\xBB\xBF" "M\xFCsli;40"), QStringLiteral("Müsli;40")},
+        {QByteArray("M\xFCsli;40"), QStringLiteral("Müsli;40")},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(decodeUtf8OrWindows1252(c.bytes), c.text) << c.bytes.toHex().toStdString();
+}
