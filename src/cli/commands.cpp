@@ -38,7 +38,8 @@ struct Context
         if (!QFileInfo(QDir(dataDir).filePath(store::Database::fileName())).exists())
             throw Error(QStringLiteral("Datenverzeichnis ") + QDir::toNativeSeparators(dataDir)
                         + QStringLiteral(" nicht gefunden oder ohne Datenbank"));
-        auto t = std::make_unique<store::Tables>(dataDir);
+        // Every command only reads: the database is never written to.
+        auto t = std::make_unique<store::Tables>(dataDir, store::Database::Mode::ReadOnly);
         t->openAll();
         return t;
     }
@@ -113,10 +114,10 @@ bool readOptions(const QStringList &args, std::map<QString, QString> &options)
 // empty or not a number prints nothing (exit 1), as the page keeps its values.
 int energyCommand(Context &c)
 {
-    std::map<QString, QString> o = {{QStringLiteral("--weight"), QStringLiteral("75")},
-                                    {QStringLiteral("--sex"), QStringLiteral("0")},
-                                    {QStringLiteral("--activity"), QStringLiteral("1")},
-                                    {QStringLiteral("--hours"), QStringLiteral("7")},
+    std::map<QString, QString> o = {{QStringLiteral("--weight"), QString::number(CalculatorDefaults::weightKg)},
+                                    {QStringLiteral("--sex"), QString::number(CalculatorDefaults::sex)},
+                                    {QStringLiteral("--activity"), QString::number(CalculatorDefaults::activity)},
+                                    {QStringLiteral("--hours"), QString::number(CalculatorDefaults::hours)},
                                     {QStringLiteral("--sport"), QStringLiteral("0")}};
     int sex = 0;
     int activity = 0;
@@ -126,6 +127,22 @@ int energyCommand(Context &c)
     double sport = 0;
     if (!tryParseFloat(o[QStringLiteral("--sport")], &sport))
         return 1;
+    // The page's fields take no more than their digit places; the same
+    // limits hold here.
+    double weight = 0;
+    double hours = 0;
+    if (tryParseFloat(o[QStringLiteral("--weight")], &weight) && (weight < 0 || weight > kMaxWeightKg)) {
+        c.err << QStringLiteral("Das Körpergewicht muss zwischen 0 und %1 kg liegen.\n").arg(kMaxWeightKg);
+        return 1;
+    }
+    if (tryParseFloat(o[QStringLiteral("--hours")], &hours) && (hours < 0 || hours > kMaxHours)) {
+        c.err << QStringLiteral("Die Stundenzahl muss zwischen 0 und %1 liegen.\n").arg(kMaxHours);
+        return 1;
+    }
+    if (sport < 0 || sport > 1000000) {
+        c.err << QStringLiteral("Die Sportenergie muss zwischen 0 und 1000000 kcal liegen.\n");
+        return 1;
+    }
     const auto v = computeEnergy(o[QStringLiteral("--weight")], sex, activity, o[QStringLiteral("--hours")],
                                  Fixed4::fromDouble(sport));
     if (!v)
@@ -140,7 +157,7 @@ int dietCommand(Context &c)
     std::map<QString, QString> o = {{QStringLiteral("--start"), formatDate(Clock::today())},
                                     {QStringLiteral("--from"), QString()},
                                     {QStringLiteral("--to"), QString()},
-                                    {QStringLiteral("--kcal"), QStringLiteral("500")}};
+                                    {QStringLiteral("--kcal"), QString::number(CalculatorDefaults::dietSavedKcal)}};
     if (!readOptions(c.args, o) || !c.args.contains(QStringLiteral("--from"))
         || !c.args.contains(QStringLiteral("--to")))
         return usage(c.err);
@@ -195,7 +212,7 @@ std::optional<RecalcResult> computeDay(Context &c, int &exitCode)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("Datei ") + path + QStringLiteral(" kann nicht geöffnet werden"));
-    const QStringList lines = intakeLinesFromText(decodeUtf8OrWindows1252(file.readAll()));
+    const QStringList lines = readIntakeText(decodeUtf8OrWindows1252(file.readAll()));
 
     auto tables = c.openTables();
     const QString group = o[QStringLiteral("--group")];

@@ -45,24 +45,24 @@ EnergyPage::EnergyPage(app::TZudorMainForm &main, QWidget *parent) : QWidget(par
     input->setObjectName(QStringLiteral("EingabePanel"));
     GewichtEdit = new MaskEdit(3, input);
     GewichtEdit->setObjectName(QStringLiteral("GewichtEdit"));
-    GewichtEdit->setMaskText(QStringLiteral("75 "));
+    GewichtEdit->setMaskText(maskText(CalculatorDefaults::weightKg, 3));
     auto *gewichtLabel = namedLabel(QStringLiteral("GewichtLabel"), QStringLiteral("Körpergewicht in kg:"), input);
     gewichtLabel->setBuddy(GewichtEdit);
 
     GeschlechtGroup = new RadioGroup(QStringLiteral("Geschlecht:"), input);
     GeschlechtGroup->setObjectName(QStringLiteral("GeschlechtGroup"));
     GeschlechtGroup->setItems({QStringLiteral("männlich"), QStringLiteral("weiblich")}, 2);
-    GeschlechtGroup->setItemIndex(0);
+    GeschlechtGroup->setItemIndex(CalculatorDefaults::sex);
 
     TaetigkeitGroup = new RadioGroup(QStringLiteral("körperliche Tätigkeit:"), input);
     TaetigkeitGroup->setObjectName(QStringLiteral("TaetigkeitGroup"));
     TaetigkeitGroup->setItems(activityNames());
-    TaetigkeitGroup->setItemIndex(1);
-    TaetigkeitGroup->setToolTip(activityHint(1));
+    TaetigkeitGroup->setItemIndex(CalculatorDefaults::activity);
+    TaetigkeitGroup->setToolTip(activityHint(CalculatorDefaults::activity));
 
     StundenEdit = new MaskEdit(2, input);
     StundenEdit->setObjectName(QStringLiteral("StundenEdit"));
-    StundenEdit->setMaskText(QStringLiteral("7 "));
+    StundenEdit->setMaskText(maskText(CalculatorDefaults::hours, 2));
     auto *stundenLabel =
         namedLabel(QStringLiteral("StundenLabel"), QStringLiteral("Stundenzahl oberer Aktivitäten:"), input);
     stundenLabel->setBuddy(StundenEdit);

@@ -2,6 +2,7 @@
 #include "MaskEdit.h"
 #include "core/clock.h"
 #include "core/diet.h"
+#include "core/energy.h"
 #include "core/numfmt.h"
 
 #include <QDateEdit>
@@ -25,7 +26,7 @@ TReduktionForm::TReduktionForm(const QString &weightText, int target, QWidget *p
     DateTimePicker1->setDate(Clock::today());
     EnergieLabel = new MaskEdit(3, this);
     EnergieLabel->setObjectName(QStringLiteral("EnergieLabel"));
-    EnergieLabel->setMaskText(QStringLiteral("500"));
+    EnergieLabel->setMaskText(QString::number(CalculatorDefaults::dietSavedKcal));
     StartgewichtEdit = new MaskEdit(3, this);
     StartgewichtEdit->setObjectName(QStringLiteral("StartgewichtEdit"));
     StartgewichtEdit->setMaskText(weightText);

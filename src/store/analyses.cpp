@@ -39,7 +39,7 @@ void loadFoods(Database &db, const QStringList &lines, FoodValuesByName &foods)
     static const QString sql = QStringLiteral("SELECT \"Nahrungsmittel\"") + foodColumns()
                                + QStringLiteral(" FROM \"Nahrung.adt\" WHERE torval_fold(\"Nahrungsmittel\") IN "
                                                 "(SELECT value FROM json_each(?)) ORDER BY rowid");
-    Statement &s = db.cached(sql);
+    CachedStatement s = db.cached(sql);
     s.bind(1, QString::fromUtf8(QJsonDocument(wanted).toJson(QJsonDocument::Compact)));
     while (s.step()) {
         NutrientValues v{};
@@ -52,7 +52,7 @@ void loadFoods(Database &db, const QStringList &lines, FoodValuesByName &foods)
 
 void loadUnits(Database &db, std::array<std::optional<QString>, kNutrientCount> &units)
 {
-    Statement &s = db.cached(QStringLiteral("SELECT \"Kurzbezeichng\", \"Einheit\" FROM \"Naehrstoff.adt\" ORDER BY rowid"));
+    CachedStatement s = db.cached(QStringLiteral("SELECT \"Kurzbezeichng\", \"Einheit\" FROM \"Naehrstoff.adt\" ORDER BY rowid"));
     const auto &catalogue = nutrients();
     while (s.step()) {
         const QString key = s.column(0).toString();
@@ -115,7 +115,7 @@ RecalcResult recalcDay(Tables &tables, const QStringList &lines, bool useCalcula
 
 std::optional<qint64> foodNumber(Tables &tables, const QString &name)
 {
-    Statement &s = tables.db().cached(QStringLiteral(
+    CachedStatement s = tables.db().cached(QStringLiteral(
         "SELECT \"NM_Nr\" FROM \"Nahrung.adt\" WHERE torval_ieq(\"Nahrungsmittel\", ?) ORDER BY rowid LIMIT 1"));
     s.bind(1, name);
     std::optional<qint64> nr;
@@ -127,7 +127,7 @@ std::optional<qint64> foodNumber(Tables &tables, const QString &name)
 
 bool analysisExists(Tables &tables, const QString &name)
 {
-    Statement &s = tables.db().cached(QStringLiteral("SELECT 1 FROM \"Analyse.adt\" WHERE \"Bezeichnung\" = ? LIMIT 1"));
+    CachedStatement s = tables.db().cached(QStringLiteral("SELECT 1 FROM \"Analyse.adt\" WHERE \"Bezeichnung\" = ? LIMIT 1"));
     s.bind(1, name);
     const bool found = s.step();
     s.reset();
@@ -202,7 +202,7 @@ QStringList loadAnalysisLines(Tables &tables)
     Table &links = tables.Analyse_LinkTable;
     if (!head.hasRecord())
         return lines;
-    Statement &food = tables.db().cached(QStringLiteral("SELECT \"Nahrungsmittel\" FROM \"Nahrung.adt\" WHERE \"NM_Nr\" = ?"));
+    CachedStatement food = tables.db().cached(QStringLiteral("SELECT \"Nahrungsmittel\" FROM \"Nahrung.adt\" WHERE \"NM_Nr\" = ?"));
     for (bool ok = links.first(); ok; ok = links.next()) {
         food.reset();
         food.bind(1, links.value(QStringLiteral("NM_Nr")));

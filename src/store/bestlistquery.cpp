@@ -6,6 +6,8 @@
 #include "core/catalogue.h"
 #include "core/error.h"
 
+#include <QScopeGuard>
+
 namespace torval::store {
 
 QList<RankedFood> rankedFoods(Tables &tables, const QString &column, int limit)
@@ -16,14 +18,17 @@ QList<RankedFood> rankedFoods(Tables &tables, const QString &column, int limit)
         throw Error(QStringLiteral("Unbekannter Nährstoff ") + column);
     Query &query = tables.Query1;
     query.setSql(bestListSql(column));
+    const auto done = qScopeGuard([&] { query.release(); });
     query.open();
     QList<RankedFood> foods;
     if (limit > 0 && limit <= 1000)
         foods.reserve(limit);
     const QString food = QStringLiteral("Nahrungsmittel");
-    for (bool ok = query.hasRecord(); ok && (limit < 0 || foods.size() < limit); ok = query.next()) {
+    // The walk stops on the last food taken.
+    for (bool ok = query.hasRecord() && limit != 0; ok;) {
         const QVariant v = query.value(column);
         foods.append({query.asString(food), v.isNull() ? std::nullopt : std::optional<double>(query.asFloat(column))});
+        ok = (limit < 0 || foods.size() < limit) && query.next();
     }
     return foods;
 }

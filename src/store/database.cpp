@@ -3,20 +3,19 @@
 #include "core/catalogue.h"
 #include "core/error.h"
 
+#include "core/search.h"
+
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
+#include <QUrl>
 #include <sqlite3.h>
 #include <string_view>
 
 namespace torval::store {
 
 namespace {
-
-[[noreturn]] void fail(sqlite3 *db, const QString &what)
-{
-    const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
-    throw Error(detail.isEmpty() ? what : what + QStringLiteral(": ") + detail);
-}
 
 // Case folding for locate: the whole of Unicode, umlauts included.
 void foldFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
@@ -76,38 +75,7 @@ void caseInsensitivePrefix(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 }
 
 // LIKE as the food search needs it: '%' and '_' as wildcards, letter case
-// compared exactly. A pattern "%word%" without other wildcards, the food
-// search's own form, is a plain substring search.
-bool likeMatch(const char *t, const char *tEnd, const char *p, const char *pEnd)
-{
-    while (p < pEnd) {
-        if (*p == '%') {
-            while (p < pEnd && *p == '%')
-                ++p;
-            if (p == pEnd)
-                return true;
-            for (const char *s = t; s <= tEnd; ++s)
-                if ((s == tEnd || (static_cast<unsigned char>(*s) & 0xC0) != 0x80) && likeMatch(s, tEnd, p, pEnd))
-                    return true;
-            return false;
-        }
-        if (t == tEnd)
-            return false;
-        if (*p == '_') {
-            ++p;
-            ++t;
-            while (t < tEnd && (static_cast<unsigned char>(*t) & 0xC0) == 0x80)
-                ++t;
-            continue;
-        }
-        if (*p != *t)
-            return false;
-        ++p;
-        ++t;
-    }
-    return t == tEnd;
-}
-
+// compared exactly, in time bounded by the product of the two lengths.
 void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
 {
     const auto *pattern = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
@@ -116,25 +84,63 @@ void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
         sqlite3_result_null(ctx);
         return;
     }
-    const int np = sqlite3_value_bytes(argv[0]);
-    const int nt = sqlite3_value_bytes(argv[1]);
-    const std::string_view pv(pattern, size_t(np));
-    if (np >= 2 && pv.front() == '%' && pv.back() == '%'
-        && pv.substr(1, size_t(np - 2)).find_first_of("%_") == std::string_view::npos) {
-        sqlite3_result_int(ctx, std::string_view(text, size_t(nt)).find(pv.substr(1, size_t(np - 2)))
-                                    != std::string_view::npos);
-        return;
-    }
-    sqlite3_result_int(ctx, likeMatch(text, text + nt, pattern, pattern + np));
+    const std::string_view p(pattern, std::size_t(sqlite3_value_bytes(argv[0])));
+    const std::string_view t(text, std::size_t(sqlite3_value_bytes(argv[1])));
+    sqlite3_result_int(ctx, sqlLikeMatch(t, p));
 }
+
+// The engine's English detail in German, for the texts that can reach a
+// user: a statement naming a column or table the database does not have.
+QString germanDetail(const QString &detail)
+{
+    static const struct
+    {
+        const char *prefix;
+        const char16_t *german;
+    } kTexts[] = {
+        {"no such column: ", u"Das Feld %1 gibt es nicht"},
+        {"no such table: ", u"Die Tabelle %1 gibt es nicht"},
+        {"ambiguous column name: ", u"Der Feldname %1 ist mehrdeutig"},
+    };
+    for (const auto &t : kTexts) {
+        const QString prefix = QString::fromLatin1(t.prefix);
+        if (detail.startsWith(prefix))
+            return QString::fromUtf16(t.german).arg(detail.mid(prefix.size()));
+    }
+    if (detail.contains(QStringLiteral("syntax error")) || detail.contains(QStringLiteral("unrecognized token")))
+        return QStringLiteral("Syntaxfehler (") + detail + u')';
+    return detail;
+}
+
+// How long a database held by another program window is waited for.
+int g_busyWaitMs = 5000;
 
 } // namespace
 
 Statement::Statement(sqlite3 *db, const QString &sql) : m_db(db), m_sql(sql)
 {
-    const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
-        fail(db, QStringLiteral("Fehler in der SQL-Anweisung"));
+    prepare(QString());
+}
+
+Statement::Statement(sqlite3 *db, const QString &sql, const QString &sqlPrefix) : m_db(db), m_sql(sql)
+{
+    prepare(sqlPrefix);
+}
+
+void Statement::prepare(const QString &prefix)
+{
+    const QByteArray utf8 = m_sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) == SQLITE_OK)
+        return;
+    sqlite3_finalize(m_stmt);
+    m_stmt = nullptr;
+    const QString detail = germanDetail(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    if (!prefix.isEmpty())
+        throw Error(prefix + QStringLiteral(": ") + detail);
+    const int code = sqlite3_errcode(m_db);
+    if (code == SQLITE_ERROR)
+        throw Error(QStringLiteral("Datenbankfehler: ") + detail);
+    throw Error(Database::engineError(m_db));
 }
 
 Statement::~Statement()
@@ -146,6 +152,7 @@ void Statement::reset()
 {
     sqlite3_reset(m_stmt);
     sqlite3_clear_bindings(m_stmt);
+    m_hadRow = false;
 }
 
 void Statement::bind(int index, const QVariant &value)
@@ -177,7 +184,7 @@ void Statement::bind(int index, const QVariant &value)
         }
     }
     if (rc != SQLITE_OK)
-        fail(m_db, QStringLiteral("Parameter kann nicht gesetzt werden"));
+        throw Error(QStringLiteral("Parameter kann nicht gesetzt werden: ") + Database::engineError(m_db));
 }
 
 void Statement::bindAll(const QVariantList &values)
@@ -188,14 +195,30 @@ void Statement::bindAll(const QVariantList &values)
 
 bool Statement::step()
 {
-    const int rc = sqlite3_step(m_stmt);
-    if (rc == SQLITE_ROW)
-        return true;
-    if (rc == SQLITE_DONE)
-        return false;
-    const QString msg = QString::fromUtf8(sqlite3_errmsg(m_db));
-    sqlite3_reset(m_stmt);
-    throw Error(msg);
+    QDeadlineTimer deadline(g_busyWaitMs);
+    for (;;) {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW) {
+            m_hadRow = true;
+            return true;
+        }
+        if (rc == SQLITE_DONE)
+            return false;
+        // Another program window holds the database, or this statement's
+        // snapshot went stale while it waited: as long as it has given no
+        // row and no transaction of ours is open, start it afresh.
+        const int base = rc & 0xff;
+        if ((base == SQLITE_BUSY || base == SQLITE_LOCKED) && !m_hadRow && sqlite3_get_autocommit(m_db)
+            && !deadline.hasExpired()) {
+            sqlite3_reset(m_stmt);
+            QThread::msleep(20);
+            continue;
+        }
+        const QString msg = Database::engineError(m_db);
+        sqlite3_reset(m_stmt);
+        m_hadRow = false;
+        throw Error(msg);
+    }
 }
 
 int Statement::columnCount() const
@@ -227,39 +250,44 @@ QVariant Statement::column(int i) const
     }
 }
 
-Database::Database(const QString &dataDir, bool create) : m_dataDir(dataDir)
+Database::Database(const QString &dataDir, Mode mode) : m_dataDir(dataDir), m_mode(mode)
 {
-    const QString path = QDir(dataDir).filePath(fileName());
-    if (!create && !QFileInfo::exists(path))
-        throw Error(QStringLiteral("Die Datenbank ") + QDir::toNativeSeparators(path)
+    const QString file = path();
+    const QString shown = QDir::toNativeSeparators(file);
+    if (mode != Mode::Create && !QFileInfo::exists(file))
+        throw Error(QStringLiteral("Die Datenbank ") + shown
                     + QStringLiteral(" kann nicht geöffnet werden: Datei nicht gefunden"));
-    if (create)
+    if (mode == Mode::Create)
         QDir().mkpath(dataDir);
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
-    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr) != SQLITE_OK) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(m_db));
+    QString uri = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
+    int flags = SQLITE_OPEN_URI;
+    if (mode == Mode::ReadOnly) {
+        flags |= SQLITE_OPEN_READONLY;
+        // Without a writable folder the log files cannot be made; nobody
+        // can change the database there either.
+        if (!QFileInfo(dataDir).isWritable())
+            uri += QStringLiteral("?immutable=1");
+    } else {
+        flags |= SQLITE_OPEN_READWRITE | (mode == Mode::Create ? SQLITE_OPEN_CREATE : 0);
+    }
+    if (sqlite3_open_v2(uri.toUtf8().constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+        const QString msg = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw Error(QStringLiteral("Die Datenbank ") + QDir::toNativeSeparators(path)
-                    + QStringLiteral(" kann nicht geöffnet werden: ") + msg);
+        throw Error(QStringLiteral("Die Datenbank ") + shown + QStringLiteral(" kann nicht geöffnet werden: ") + msg);
     }
-    sqlite3_busy_timeout(m_db, 2000);
-    sqlite3_create_function(m_db, "torval_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldFunction,
-                            nullptr, nullptr);
-    sqlite3_create_function(m_db, "torval_ieq", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                            caseInsensitiveEqual, nullptr, nullptr);
-    sqlite3_create_function(m_db, "torval_iprefix", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                            caseInsensitivePrefix, nullptr, nullptr);
-    exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    exec(QStringLiteral("PRAGMA synchronous=FULL"));
-    // Keep the whole food table in memory once read: searches scan it.
-    exec(QStringLiteral("PRAGMA cache_size=-65536"));
-    exec(QStringLiteral("PRAGMA mmap_size=268435456"));
-    // Food search compares letter case exactly.
-    exec(QStringLiteral("PRAGMA case_sensitive_like=ON"));
-    sqlite3_create_function(m_db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction, nullptr,
-                            nullptr);
-    exec(QStringLiteral("CREATE TABLE IF NOT EXISTS _meta (key TEXT PRIMARY KEY, value TEXT)"));
+    try {
+        configure();
+        inspect();
+        if (mode != Mode::ReadOnly)
+            exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        checkSchema();
+    } catch (...) {
+        m_cache.clear();
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw;
+    }
 }
 
 Database::~Database()
@@ -269,9 +297,94 @@ Database::~Database()
         sqlite3_close(m_db);
 }
 
-QString Database::lastError() const
+QString Database::path() const
 {
-    return QString::fromUtf8(sqlite3_errmsg(m_db));
+    return QDir(m_dataDir).filePath(fileName());
+}
+
+bool Database::isWritable(const QString &dataDir)
+{
+    const QFileInfo dir(dataDir);
+    const QFileInfo file(QDir(dataDir).filePath(fileName()));
+    return dir.isWritable() && (!file.exists() || file.isWritable());
+}
+
+void Database::configure()
+{
+    sqlite3_extended_result_codes(m_db, 1);
+    // A double-quoted name is always a name, never a text: a statement about
+    // a column the table lacks fails instead of comparing a constant.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+    sqlite3_busy_timeout(m_db, g_busyWaitMs);
+    sqlite3_create_function(m_db, "torval_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldFunction,
+                            nullptr, nullptr);
+    sqlite3_create_function(m_db, "torval_ieq", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            caseInsensitiveEqual, nullptr, nullptr);
+    sqlite3_create_function(m_db, "torval_iprefix", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            caseInsensitivePrefix, nullptr, nullptr);
+    // Food search compares letter case exactly.
+    sqlite3_create_function(m_db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction, nullptr,
+                            nullptr);
+    exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    // Keep the whole food table in memory once read: searches scan it.
+    exec(QStringLiteral("PRAGMA cache_size=-65536"));
+    exec(QStringLiteral("PRAGMA mmap_size=268435456"));
+    // After a checkpoint the write-ahead log shrinks back to this size.
+    exec(QStringLiteral("PRAGMA journal_size_limit=4194304"));
+}
+
+// Reads the file once: what is not a database at all, or an empty one where
+// the program's tables are expected, is refused before anything is written.
+void Database::inspect()
+{
+    const QString shown = QDir::toNativeSeparators(path());
+    int objects = 0;
+    {
+        Statement s(m_db, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        if (s.step())
+            objects = s.column(0).toInt();
+    }
+    if (objects == 0 && m_mode != Mode::Create)
+        throw Error(QStringLiteral("Die Datenbank ") + shown
+                    + QStringLiteral(" ist leer. Bitte stellen Sie die Datenbank aus einer Sicherung wieder her "
+                                     "oder installieren Sie das Programm neu."));
+    if (objects == 0)
+        ensureSchema();
+}
+
+QString Database::engineError(sqlite3 *db, const QString &pathGiven)
+{
+    const char *file = db ? sqlite3_db_filename(db, "main") : nullptr;
+    const QString path = !pathGiven.isEmpty() ? pathGiven
+                         : (file && *file) ? QDir::toNativeSeparators(QString::fromUtf8(file))
+                                           : QString();
+    const QString named = path.isEmpty() ? QStringLiteral("Die Datenbank") : QStringLiteral("Die Datenbank ") + path;
+    const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
+    switch (db ? sqlite3_extended_errcode(db) & 0xff : SQLITE_ERROR) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("Die Datenbank wird gerade von einem anderen Programmfenster benutzt. Bitte schließen "
+                              "Sie das andere Fenster des Programms oder versuchen Sie es in einigen Sekunden noch "
+                              "einmal");
+    case SQLITE_READONLY:
+        return named + QStringLiteral(" ist schreibgeschützt; Änderungen können nicht gespeichert werden");
+    case SQLITE_FULL:
+        return QStringLiteral("Der Datenträger ist voll; die Änderungen konnten nicht gespeichert werden");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return named + QStringLiteral(" ist beschädigt oder keine Datenbank dieses Programms. Bitte stellen Sie "
+                                      "sie aus einer Sicherung wieder her oder installieren Sie das Programm neu");
+    case SQLITE_IOERR:
+        return named + QStringLiteral(" kann nicht gelesen oder geschrieben werden (Ein-/Ausgabefehler)");
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+        return named + QStringLiteral(" kann nicht geöffnet werden");
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("Der Datensatz verletzt eine Bedingung der Datenbank (") + detail + u')';
+    default:
+        return QStringLiteral("Datenbankfehler: ") + germanDetail(detail);
+    }
 }
 
 void Database::exec(const QString &sql, const QVariantList &params)
@@ -282,33 +395,80 @@ void Database::exec(const QString &sql, const QVariantList &params)
     }
 }
 
-Statement &Database::cached(const QString &sql)
+CachedStatement Database::cached(const QString &sql)
 {
     auto it = m_cache.find(sql);
     if (it == m_cache.end())
         it = m_cache.insert(sql, std::make_shared<Statement>(m_db, sql));
     (*it)->reset();
-    return **it;
+    return CachedStatement(**it);
 }
 
 bool Database::hasTable(const QString &fileName)
 {
-    Statement &s = cached(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"));
+    CachedStatement s = cached(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"));
     s.bind(1, fileName);
-    const bool found = s.step();
-    s.reset();
-    return found;
+    return s.step();
+}
+
+void Database::setBusyWait(int ms)
+{
+    g_busyWaitMs = ms;
+    sqlite3_busy_timeout(m_db, ms);
+}
+
+int Database::busyWait()
+{
+    return g_busyWaitMs;
+}
+
+bool Database::hasOpenRead() const
+{
+    if (!sqlite3_get_autocommit(m_db))
+        return true;
+    for (sqlite3_stmt *s = sqlite3_next_stmt(m_db, nullptr); s; s = sqlite3_next_stmt(m_db, s))
+        if (sqlite3_stmt_busy(s))
+            return true;
+    return false;
+}
+
+QStringList Database::missingColumns(const TableDef &def)
+{
+    QStringList present;
+    Statement info(m_db, QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+    info.bind(1, def.fileName);
+    while (info.step())
+        present << info.column(0).toString();
+    QStringList missing;
+    for (const FieldDef &f : def.fields)
+        if (!present.contains(f.name, Qt::CaseInsensitive))
+            missing << f.name;
+    return missing;
 }
 
 void Database::ensureSchema()
 {
     Transaction t(*this);
+    exec(QStringLiteral("CREATE TABLE IF NOT EXISTS _meta (key TEXT PRIMARY KEY, value TEXT)"));
     for (const TableDef &def : tableDefs()) {
-        QStringList cols;
-        for (const FieldDef &f : def.fields)
-            cols << quoteIdent(f.name) + u' ' + sqlType(f.type);
-        exec(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + quoteIdent(def.fileName) + QStringLiteral(" (")
-             + cols.join(QStringLiteral(", ")) + u')');
+        if (hasTable(def.fileName)) {
+            // A table of an older version gets the columns it lacks.
+            for (const QString &name : missingColumns(def)) {
+                const FieldDef &f = def.fields.at(def.fieldIndex(name));
+                if (f.type == FieldType::AutoInc)
+                    throw Error(QStringLiteral("Die Datenbank ") + QDir::toNativeSeparators(path())
+                                + QStringLiteral(" kann nicht aktualisiert werden: In der Tabelle ") + def.fileName
+                                + QStringLiteral(" fehlt das Feld ") + f.name);
+                exec(QStringLiteral("ALTER TABLE ") + quoteIdent(def.fileName) + QStringLiteral(" ADD COLUMN ")
+                     + quoteIdent(f.name) + u' ' + sqlType(f.type));
+            }
+        } else {
+            QStringList cols;
+            for (const FieldDef &f : def.fields)
+                cols << quoteIdent(f.name) + u' ' + sqlType(f.type);
+            exec(QStringLiteral("CREATE TABLE ") + quoteIdent(def.fileName) + QStringLiteral(" (")
+                 + cols.join(QStringLiteral(", ")) + u')');
+        }
         for (const IndexDef &idx : def.indexes) {
             if (idx.name == u"PRIMARY" && idx.fields.size() == 1
                 && def.fields.at(def.fieldIndex(idx.fields.first())).type == FieldType::AutoInc)
@@ -354,23 +514,45 @@ void Database::ensureSchema()
             exec(QStringLiteral("CREATE INDEX IF NOT EXISTS ") + quoteIdent(def.fileName + QStringLiteral(".KAT"))
                  + QStringLiteral(" ON ") + quoteIdent(def.fileName) + QStringLiteral(" (\"Kategorie\")"));
     }
-    setMeta(QStringLiteral("schema_version"), schemaVersion());
+    setMeta(QStringLiteral("schema_version"), QString::number(schemaVersion()));
     t.commit();
 }
 
-void Database::upgradeSchema()
+void Database::checkSchema()
 {
-    if (meta(QStringLiteral("schema_version")) != schemaVersion())
+    const QString shown = QDir::toNativeSeparators(path());
+    if (!hasTable(QStringLiteral("_meta")))
+        throw Error(QStringLiteral("Die Datei ") + shown
+                    + QStringLiteral(" ist keine Datenbank dieses Programms. Bitte stellen Sie die Datenbank aus "
+                                     "einer Sicherung wieder her oder installieren Sie das Programm neu."));
+    bool ok = false;
+    const int version = meta(QStringLiteral("schema_version")).toInt(&ok);
+    if (!ok)
+        throw Error(QStringLiteral("Die Datenbank ") + shown
+                    + QStringLiteral(" ist beschädigt: Ihre Version ist nicht vermerkt."));
+    if (version > schemaVersion())
+        throw Error(QStringLiteral("Die Datenbank ") + shown
+                    + QStringLiteral(" wurde von einer neueren Version des Programms angelegt und kann mit dieser "
+                                     "Version nicht geöffnet werden. Bitte installieren Sie die neuere Version."));
+    if (version < schemaVersion() && m_mode != Mode::ReadOnly)
         ensureSchema();
+    for (const TableDef &def : tableDefs()) {
+        if (!hasTable(def.fileName))
+            throw Error(QStringLiteral("Die Datenbank ") + shown
+                        + QStringLiteral(" ist unvollständig: Die Tabelle ") + def.fileName
+                        + QStringLiteral(" fehlt."));
+        const QStringList missing = missingColumns(def);
+        if (!missing.isEmpty())
+            throw Error(QStringLiteral("Die Datenbank ") + shown + QStringLiteral(" ist unvollständig: In der Tabelle ")
+                        + def.fileName + QStringLiteral(" fehlt das Feld ") + missing.first() + u'.');
+    }
 }
 
 QString Database::meta(const QString &key)
 {
-    Statement &s = cached(QStringLiteral("SELECT value FROM _meta WHERE key=?"));
+    CachedStatement s = cached(QStringLiteral("SELECT value FROM _meta WHERE key=?"));
     s.bind(1, key);
-    const QString v = s.step() ? s.column(0).toString() : QString();
-    s.reset();
-    return v;
+    return s.step() ? s.column(0).toString() : QString();
 }
 
 void Database::setMeta(const QString &key, const QString &value)
@@ -380,10 +562,13 @@ void Database::setMeta(const QString &key, const QString &value)
 
 void Database::begin()
 {
-    if (m_depth++ == 0) {
-        m_failed = false;
+    if (m_depth == 0) {
+        // Takes the write lock at once (waiting while another program
+        // window writes), so that no statement inside can find it taken.
         exec(QStringLiteral("BEGIN IMMEDIATE"));
+        m_failed = false;
     }
+    ++m_depth;
 }
 
 void Database::commit()
@@ -395,7 +580,13 @@ void Database::commit()
             exec(QStringLiteral("ROLLBACK"));
             throw Error(QStringLiteral("Die Änderungen wurden zurückgenommen"));
         }
-        exec(QStringLiteral("COMMIT"));
+        try {
+            exec(QStringLiteral("COMMIT"));
+        } catch (...) {
+            if (!sqlite3_get_autocommit(m_db))
+                try { exec(QStringLiteral("ROLLBACK")); } catch (...) {}
+            throw;
+        }
     }
 }
 

@@ -121,8 +121,7 @@ void copyFiles(const QString &from, const QString &to)
 void buildDataDirectory(const QString &sourceDir, const QString &dataDir)
 {
     QDir().mkpath(dataDir);
-    Database db(dataDir, true);
-    db.ensureSchema();
+    Database db(dataDir, Database::Mode::Create);
     Database::Transaction t(db);
     for (const TableDef &def : tableDefs()) {
         const QString path = QDir(sourceDir).filePath(QStringLiteral("tables/") + def.fileName + QStringLiteral(".csv"));

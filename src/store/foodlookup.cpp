@@ -3,6 +3,7 @@
 #include "table.h"
 #include "core/search.h"
 
+#include <QScopeGuard>
 #include <QSet>
 
 namespace torval::store {
@@ -10,6 +11,7 @@ namespace torval::store {
 QStringList categoryNames(Query &query)
 {
     query.setSql(QStringLiteral("Select Kategorie from \"Nahrung.adt\" group by Kategorie"));
+    const auto done = qScopeGuard([&] { query.release(); });
     query.open();
     QStringList out;
     QSet<QString> seen;
@@ -40,6 +42,7 @@ QStringList distinctNames(Table &table, const QString &field)
 FoodHits searchFoods(Query &query, const QString &word)
 {
     query.setSql(foodSearchSql(word));
+    const auto done = qScopeGuard([&] { query.release(); });
     query.open();
     FoodHits hits;
     const QString name = QStringLiteral("Nahrungsmittel");

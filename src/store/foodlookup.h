@@ -27,7 +27,7 @@ struct FoodHits
 };
 
 // Runs the food search for a word through the query handle. The query stays
-// open on its result.
+// on its result, released from the database.
 FoodHits searchFoods(Query &query, const QString &word);
 QStringList searchFoodNames(Query &query, const QString &word);
 

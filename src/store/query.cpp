@@ -5,6 +5,14 @@
 
 namespace torval::store {
 
+namespace {
+
+// The statements of the query handle are the program's texts with a user's
+// search word or choice in them.
+const QString kSqlPrefix = QStringLiteral("Fehler in der SQL-Anweisung");
+
+} // namespace
+
 Query::Query(Database &db) : m_db(db) {}
 Query::~Query() = default;
 
@@ -14,10 +22,15 @@ void Query::setSql(const QString &sql)
     m_sql = sql;
 }
 
+std::unique_ptr<Statement> Query::prepared() const
+{
+    return std::make_unique<Statement>(m_db.handle(), m_sql, kSqlPrefix);
+}
+
 void Query::open()
 {
     close();
-    m_stmt = std::make_unique<Statement>(m_db.handle(), m_sql);
+    m_stmt = prepared();
     m_names.clear();
     m_types.clear();
     for (int i = 0; i < m_stmt->columnCount(); ++i) {
@@ -36,35 +49,79 @@ void Query::close()
     m_hasRow = false;
     m_recNo = 0;
     m_count = -1;
+    m_rowKept = false;
+}
+
+bool Query::holdsRead() const
+{
+    return m_stmt && !m_eof;
+}
+
+void Query::keepRow() const
+{
+    if (m_rowKept || !m_hasRow)
+        return;
+    m_row = QVector<QVariant>(m_names.size());
+    if (m_stmt) {
+        for (int i = 0; i < m_names.size(); ++i)
+            m_row[i] = m_stmt->column(i);
+    } else {
+        // The statement let go at the end of the walk: read the row again.
+        const std::unique_ptr<Statement> again = prepared();
+        for (int i = 0; i < m_recNo; ++i)
+            again->step();
+        for (int i = 0; i < m_names.size(); ++i)
+            m_row[i] = again->column(i);
+    }
+    m_rowKept = true;
+}
+
+void Query::release()
+{
+    if (!m_stmt)
+        return;
+    keepRow();
+    m_stmt.reset();
+}
+
+Statement *Query::live()
+{
+    if (!m_stmt) {
+        // Walk the fresh statement to where the released one stood.
+        auto s = prepared();
+        for (int i = 0; i < m_recNo; ++i)
+            if (!s->step())
+                return nullptr; // the result got shorter meanwhile
+        m_stmt = std::move(s);
+        m_rowKept = false;
+    }
+    return m_stmt.get();
 }
 
 QVariant Query::columnValue(int c) const
 {
     if (!m_hasRow || c < 0 || c >= m_names.size())
         return {};
-    if (!m_rowCopied)
-        return m_stmt->column(c);
-    if (!m_lastRowRead) {
-        // Read after the walk passed the end: walk to the last row again.
-        Statement again(m_db.handle(), m_sql);
-        for (int i = 0; i < m_recNo; ++i)
-            again.step();
-        for (int i = 0; i < m_names.size(); ++i)
-            m_lastRow[i] = again.column(i);
-        m_lastRowRead = true;
-    }
-    return m_lastRow.at(c);
+    if (!m_rowKept && !m_stmt)
+        keepRow();
+    if (m_rowKept)
+        return m_row.at(c);
+    return m_stmt->column(c);
 }
 
 bool Query::first()
 {
     if (!m_open)
         throw Error(QStringLiteral("Die Abfrage ist nicht geöffnet"));
+    if (!m_stmt)
+        m_stmt = prepared();
     m_stmt->reset();
-    m_rowCopied = false;
+    m_rowKept = false;
     m_hasRow = m_stmt->step();
     m_eof = !m_hasRow;
     m_recNo = m_hasRow ? 1 : 0;
+    if (m_eof)
+        m_stmt.reset(); // nothing to walk: no read stays open
     return m_hasRow;
 }
 
@@ -72,16 +129,17 @@ bool Query::next()
 {
     if (!m_open || m_eof)
         return false;
-    if (m_stmt->step()) {
+    Statement *s = live();
+    if (s && s->step()) {
+        m_rowKept = false;
         ++m_recNo;
         return true;
     }
-    // The last row stays readable at the end, as with a table; it is read
+    // The last row stays current at the end, as with a table; it is read
     // again when it is asked for.
-    m_lastRow = QVector<QVariant>(m_names.size());
-    m_lastRowRead = false;
-    m_rowCopied = true;
     m_eof = true;
+    m_rowKept = false;
+    m_stmt.reset();
     return false;
 }
 
@@ -90,7 +148,7 @@ int Query::recordCount()
     if (!m_open)
         return 0;
     if (m_count < 0) {
-        Statement s(m_db.handle(), QStringLiteral("SELECT count(*) FROM (") + m_sql + u')');
+        Statement s(m_db.handle(), QStringLiteral("SELECT count(*) FROM (") + m_sql + u')', kSqlPrefix);
         s.step();
         m_count = s.column(0).toInt();
     }

@@ -15,7 +15,10 @@ struct LocateOptions;
 
 // The shared SQL query handle: a statement whose result is walked like a
 // table. Rows are read as the walk goes, so the first rows of a large result
-// come at once.
+// come at once. Whoever has taken the rows it needs calls release(): the
+// statement then lets go of the database (a read kept open would hold back
+// the writers of other program windows and the log's checkpoint), while the
+// current row stays readable and a later step picks the walk up again.
 class Query
 {
 public:
@@ -28,6 +31,10 @@ public:
     void open();
     void close();
     bool isOpen() const { return m_open; }
+    // Ends the statement's read of the database; the walk stays where it is.
+    void release();
+    // Whether the statement is in the middle of a walk.
+    bool holdsRead() const;
 
     bool first();
     bool next();
@@ -51,10 +58,15 @@ private:
     int column(const QString &field) const;
     int columnOrThrow(const QString &field) const;
     QVariant columnValue(int c) const;
+    std::unique_ptr<Statement> prepared() const;
+    // The statement, live and standing on the current row again; null when
+    // the result no longer reaches that row.
+    Statement *live();
+    void keepRow() const;
 
     Database &m_db;
     QString m_sql;
-    std::unique_ptr<Statement> m_stmt;
+    std::unique_ptr<Statement> m_stmt; // null while released
     bool m_open = false;
     bool m_eof = true;
     bool m_hasRow = false;
@@ -62,12 +74,11 @@ private:
     int m_count = -1;
     QStringList m_names;
     QStringList m_types;
-    // Values are read from the statement as they are asked for. Once the
-    // walk has passed the end, the last row's values are read again on
-    // demand and kept here.
-    mutable QVector<QVariant> m_lastRow;
-    mutable bool m_lastRowRead = false;
-    bool m_rowCopied = false;
+    // Values are read from the live statement as they are asked for. When
+    // the statement lets go (released, or the walk passed the end), the
+    // current row's values are kept here.
+    mutable QVector<QVariant> m_row;
+    mutable bool m_rowKept = false;
 };
 
 } // namespace torval::store

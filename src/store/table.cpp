@@ -143,11 +143,11 @@ void Table::loadRow(Statement &s)
 
 bool Table::fetchOne(const QString &sql, const QVariantList &params)
 {
-    Statement &s = m_db.cached(sql);
+    CachedStatement s = m_db.cached(sql);
     s.bindAll(params);
     const bool found = s.step();
     if (found)
-        loadRow(s);
+        loadRow(s.statement());
     s.reset();
     return found;
 }
@@ -231,7 +231,7 @@ int Table::recordCount()
 {
     requireOpen();
     const Where w = where();
-    Statement &s = m_db.cached(QStringLiteral("SELECT count(*) FROM ") + quoteIdent(m_def->fileName)
+    CachedStatement s = m_db.cached(QStringLiteral("SELECT count(*) FROM ") + quoteIdent(m_def->fileName)
                                + QStringLiteral(" WHERE ") + w.sql);
     s.bindAll(w.params);
     s.step();
@@ -446,7 +446,7 @@ QStringList Table::fieldTexts(const QString &field)
     requireOpen();
     const FieldDef &f = m_def->fields.at(fieldIndexOrThrow(field));
     const Where w = where();
-    Statement &s = m_db.cached(QStringLiteral("SELECT ") + quoteIdent(f.name) + QStringLiteral(" FROM ")
+    CachedStatement s = m_db.cached(QStringLiteral("SELECT ") + quoteIdent(f.name) + QStringLiteral(" FROM ")
                                + quoteIdent(m_def->fileName) + QStringLiteral(" WHERE ") + w.sql
                                + QStringLiteral(" ORDER BY ") + orderKeys().join(u','));
     s.bindAll(w.params);

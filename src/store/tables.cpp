@@ -3,16 +3,14 @@
 namespace torval::store {
 
 namespace {
-std::unique_ptr<Database> openDb(const QString &dataDir)
+std::unique_ptr<Database> openDb(const QString &dataDir, Database::Mode mode)
 {
-    auto db = std::make_unique<Database>(dataDir);
-    db->upgradeSchema();
-    return db;
+    return std::make_unique<Database>(dataDir, mode);
 }
 } // namespace
 
-Tables::Tables(const QString &dataDir)
-    : m_db(openDb(dataDir)),
+Tables::Tables(const QString &dataDir, Database::Mode mode)
+    : m_db(openDb(dataDir, mode)),
       NMTable(*m_db, QStringLiteral("Nahrung.adt")),
       NSTable(*m_db, QStringLiteral("Naehrstoff.adt")),
       Artikeltable(*m_db, QStringLiteral("Artikel.adt")),
@@ -54,6 +52,11 @@ void Tables::closeAll()
         t->close();
     }
     Query1.close();
+}
+
+void Tables::releaseReads()
+{
+    Query1.release();
 }
 
 QList<std::pair<QString, Table *>> Tables::handles() const

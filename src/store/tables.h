@@ -16,7 +16,7 @@ namespace torval::store {
 class Tables
 {
 public:
-    explicit Tables(const QString &dataDir);
+    explicit Tables(const QString &dataDir, Database::Mode mode = Database::Mode::ReadWrite);
     ~Tables();
 
     Database &db() { return *m_db; }
@@ -26,6 +26,10 @@ public:
     void openAll();
     // Closes in the shut-down order.
     void closeAll();
+    // Lets go of every read of the database that a walk still holds; the
+    // handles keep their current records. Run at the end of each handler.
+    void releaseReads();
+    bool readOnly() const { return m_db->readOnly(); }
 
     // (handle name, handle) pairs in declaration order.
     QList<std::pair<QString, Table *>> handles() const;

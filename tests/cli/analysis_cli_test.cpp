@@ -66,6 +66,16 @@ TEST_F(AnalysisCli, WindowsTextAndMessages)
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("Energie;kcal;88,4;")));
 }
 
+TEST_F(AnalysisCli, NegativeOrHugeAmountsAreRefusedWithTheirLine)
+{
+    for (const QByteArray &day : {QByteArray("Apfel, roh;250\nEigelb;-20\n"), QByteArray("Apfel, roh;250\nEigelb;1e20\n")}) {
+        const test::CliResult r = run({QStringLiteral("analyse"), this->day(day)});
+        EXPECT_EQ(r.rc, 1);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("Zeile 2: Die Menge "))) << r.err.toStdString();
+    }
+}
+
 TEST_F(AnalysisCli, Failures)
 {
     const test::CliResult bad = run({QStringLiteral("analyse"), day("Marsriegel;1\nApfel, roh;viel\n")});

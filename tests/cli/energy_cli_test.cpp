@@ -63,12 +63,25 @@ TEST(CliEnergy, BadInput)
         {energyArgs(QStringLiteral("75"), QStringLiteral("0"), QStringLiteral("4"), QStringLiteral("7")), 2},
         {{QStringLiteral("energy"), QStringLiteral("--weight")}, 2},
         {{QStringLiteral("energy"), QStringLiteral("--gewicht"), QStringLiteral("75")}, 2},
+        // Beyond what the page's fields take: no wrapped-around numbers.
+        {energyArgs(QStringLiteral("1e300"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("7")), 1},
+        {energyArgs(QStringLiteral("1000"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("7")), 1},
+        {energyArgs(QStringLiteral("-75"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("7")), 1},
+        {energyArgs(QStringLiteral("75"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("100")), 1},
+        {{QStringLiteral("energy"), QStringLiteral("--sport"), QStringLiteral("-500")}, 1},
     };
     for (const Case &c : cases) {
         const test::CliResult r = runCli(c.args);
         EXPECT_EQ(r.rc, c.rc) << c.args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << c.args.join(u' ').toStdString();
     }
+}
+
+TEST(CliEnergy, OutOfRangeSaysWhatIsAllowed)
+{
+    const test::CliResult r =
+        runCli(energyArgs(QStringLiteral("1e300"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("7")));
+    EXPECT_EQ(r.err, QStringLiteral("Das Körpergewicht muss zwischen 0 und 999 kg liegen.\n"));
 }
 
 TEST(CliDiet, EndDate)
