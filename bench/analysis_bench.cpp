@@ -47,11 +47,11 @@ struct World
     {
         gui::setDialogs(&boxes);
         store::buildDataDirectory(QStringLiteral(TORVAL_DATA_SOURCE_DIR), dir.filePath(QStringLiteral("Data")));
-        app::StartOptions o;
+        app::LaunchOptions o;
         o.programDir = dir.path();
         o.screenWidth = 1024;
         window = std::make_unique<app::TZudorMainForm>(o);
-        window->firstShow = false; // no user selection in a benchmark
+        window->setFirstShowPending(false); // no user selection in a benchmark
         window->show();
         QCoreApplication::processEvents();
         store::Query &q = window->tables()->Query1;
@@ -118,7 +118,7 @@ BENCHMARK(RecalcWithTables1000)->Unit(benchmark::kMillisecond)->Repetitions(10)-
 void AddFoodTo300Lines(benchmark::State &state)
 {
     World &w = world();
-    analysis::AnalysePage &page = *w.window->AnalysePage;
+    analysis::AnalysePage &page = *w.window->analysePage();
     const QString food = page.ProduktCombo2->currentText();
     const QStringList base = w.day(300, food);
     page.MengenEdit->setText(QStringLiteral("150"));

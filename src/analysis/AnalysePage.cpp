@@ -8,10 +8,13 @@
 #include "core/intake.h"
 #include "core/measures.h"
 #include "core/recalc.h"
+#include "core/runstate.h"
 #include "core/textfile.h"
 #include "fooddb/FoodChooser.h"
+#include "gui/ChooserPanel.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
+#include "gui/help.h"
 #include "gui/sortedcombobox.h"
 #include "gui/widgets.h"
 #include "report/PrintTable.h"
@@ -56,26 +59,21 @@ QTreeWidget *makeList(const QString &name, const QStringList &headers, QWidget *
 
 } // namespace
 
-AnalysePage::AnalysePage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_tables(tables)
+AnalysePage::AnalysePage(store::Tables &tables, RunState &run, QWidget *parent)
+    : QWidget(parent), m_tables(tables), m_run(run)
 {
     buildUi();
-    m_chooser = new fooddb::FoodChooser(tables, KategorieCombo2, ProduktCombo2, SearchEdit2, SearchBtn2,
-                                        [this] { ProduktCombo2Change(); }, this);
-
-    auto on = [this](QPushButton *b, void (AnalysePage::*handler)()) {
-        connect(b, &QPushButton::clicked, this, [this, handler] { gui::guarded([this, handler] { (this->*handler)(); }); });
+    gui::setPageDefaultButton(this, SearchBtn2);
+    const std::pair<QPushButton *, void (AnalysePage::*)()> handlers[] = {
+        {AddBtn, &AnalysePage::AddBtnClick},           {MengenBtn, &AnalysePage::MengenBtnClick},
+        {MengeBtn, &AnalysePage::MengeBtnClick},       {DeleteBtn, &AnalysePage::DeleteBtnClick},
+        {DeleteAllBtn, &AnalysePage::DeleteAllBtnClick}, {PersDatenBtn, &AnalysePage::PersDatenBtnClick},
+        {AuswertgBtn, &AnalysePage::AuswertgBtnClick}, {SaveBtn, &AnalysePage::SaveBtnClick},
+        {LoadBtn, &AnalysePage::LoadBtnClick},         {SpeedButton1, &AnalysePage::SpeedButton1Click},
+        {SpeedButton2, &AnalysePage::SpeedButton2Click},
     };
-    on(AddBtn, &AnalysePage::AddBtnClick);
-    on(MengenBtn, &AnalysePage::MengenBtnClick);
-    on(MengeBtn, &AnalysePage::MengeBtnClick);
-    on(DeleteBtn, &AnalysePage::DeleteBtnClick);
-    on(DeleteAllBtn, &AnalysePage::DeleteAllBtnClick);
-    on(PersDatenBtn, &AnalysePage::PersDatenBtnClick);
-    on(AuswertgBtn, &AnalysePage::AuswertgBtnClick);
-    on(SaveBtn, &AnalysePage::SaveBtnClick);
-    on(LoadBtn, &AnalysePage::LoadBtnClick);
-    on(SpeedButton1, &AnalysePage::SpeedButton1Click);
-    on(SpeedButton2, &AnalysePage::SpeedButton2Click);
+    for (const auto &[button, handler] : handlers)
+        gui::onClick(button, this, handler);
     connect(NMListBox, &QTreeWidget::itemDoubleClicked, this,
             [this] { gui::guarded([this] { MengeBtnClick(); }); });
     connect(NSListBox, &QTreeWidget::itemDoubleClicked, this,
@@ -85,21 +83,19 @@ AnalysePage::AnalysePage(store::Tables &tables, QWidget *parent) : QWidget(paren
 void AnalysePage::buildUi()
 {
     // Left: choosing a food and its amount.
-    auto *panel = new QGroupBox(QStringLiteral("Nahrungsmittel wählen"), this);
+    auto *panel = new gui::ChooserPanel(
+        QStringLiteral("Nahrungsmittel wählen"),
+        {QStringLiteral("KategorieCombo2"), QStringLiteral("&Kategorie:"), QStringLiteral("Nahrungsmittelkategorie auswählen"),
+         QStringLiteral("ProduktCombo2"), QStringLiteral("&Produkt:"), QStringLiteral("Produkt der aktuellen Kategorie auswählen"),
+         QStringLiteral("SearchEdit2"), QStringLiteral("Schnellsuche über ein Suchwort, Enter wenn fertig"),
+         QStringLiteral("SearchBtn2"), QStringLiteral("Suche wird mit obigem Wort gestartet (Enter)")},
+        this);
     panel->setObjectName(QStringLiteral("ChooserPanel"));
-    KategorieCombo2 = new gui::SortedComboBox(panel);
-    KategorieCombo2->setObjectName(QStringLiteral("KategorieCombo2"));
-    KategorieCombo2->setToolTip(QStringLiteral("Nahrungsmittelkategorie auswählen"));
-    ProduktCombo2 = new gui::SortedComboBox(panel);
-    ProduktCombo2->setObjectName(QStringLiteral("ProduktCombo2"));
-    ProduktCombo2->setToolTip(QStringLiteral("Produkt der aktuellen Kategorie auswählen"));
-    SearchEdit2 = new QLineEdit(panel);
-    SearchEdit2->setObjectName(QStringLiteral("SearchEdit2"));
-    SearchEdit2->setToolTip(QStringLiteral("Schnellsuche über ein Suchwort, Enter wenn fertig"));
-    SearchBtn2 = new QPushButton(QStringLiteral("&Finden"), panel);
-    SearchBtn2->setObjectName(QStringLiteral("SearchBtn2"));
-    SearchBtn2->setToolTip(QStringLiteral("Suche wird mit obigem Wort gestartet (Enter)"));
-    SearchBtn2->setDefault(true);
+    KategorieCombo2 = panel->categories;
+    ProduktCombo2 = panel->items;
+    SearchEdit2 = panel->search;
+    SearchBtn2 = panel->searchButton;
+    m_chooser = new fooddb::FoodChooser(m_tables, panel, [this] { ProduktCombo2Change(); }, this);
     MengenEdit = new QLineEdit(QStringLiteral("100"), panel);
     MengenEdit->setObjectName(QStringLiteral("MengenEdit"));
     // Whole grams of up to four digits when typed; what the program writes
@@ -112,17 +108,9 @@ void AnalysePage::buildUi()
                            QStringLiteral("Mengenangaben für Löffel, Gemüse oder Brotscheiben"), panel);
     AddBtn = gui::namedButton(QStringLiteral("AddBtn"), QStringLiteral("&Gewähltes Produkt hinzufügen"),
                         QStringLiteral("Produkt nach rechts in die Tagesanalyse übernehmen"), panel);
-    BtnHelp5 = gui::namedButton(QStringLiteral("BtnHelp5"), QStringLiteral("F1 - Hilfe"), QString(), this);
+    BtnHelp5 = gui::helpButton(QStringLiteral("BtnHelp5"), 9, this);
 
-    auto *pl = new QVBoxLayout(panel);
-    pl->setSpacing(3);
-    pl->addWidget(gui::buddyLabel(QStringLiteral("&Kategorie:"), KategorieCombo2, panel));
-    pl->addWidget(KategorieCombo2);
-    pl->addWidget(gui::buddyLabel(QStringLiteral("&Produkt:"), ProduktCombo2, panel));
-    pl->addWidget(ProduktCombo2);
-    pl->addWidget(gui::buddyLabel(QStringLiteral("&Suchbegriff:"), SearchEdit2, panel));
-    pl->addWidget(SearchEdit2);
-    pl->addWidget(SearchBtn2);
+    QVBoxLayout *pl = panel->panelLayout();
     pl->addSpacing(4);
     auto *amountRow = new QHBoxLayout;
     amountRow->addWidget(gui::buddyLabel(QStringLiteral("&Menge in Gramm:"), MengenEdit, panel));
@@ -235,7 +223,7 @@ void AnalysePage::buildUi()
     layout->addLayout(left);
     layout->addLayout(middle, 1);
     layout->addLayout(right, 0);
-    for (QGroupBox *box : {panel, actions}) {
+    for (QGroupBox *box : {static_cast<QGroupBox *>(panel), actions}) {
         // At least 200 pixels, wider where a larger font needs it.
         box->setMinimumWidth(200);
         box->setSizePolicy(QSizePolicy::Fixed, box->sizePolicy().verticalPolicy());
@@ -300,17 +288,10 @@ int AnalysePage::selectedLine() const
     return selected.isEmpty() ? -1 : NMListBox->indexOfTopLevelItem(selected.first());
 }
 
-void AnalysePage::recalc()
+void AnalysePage::RecalcAnalyse()
 {
-    if (m_host.recalcAnalyse)
-        m_host.recalcAnalyse();
-    else
-        RecalcAnalyse(false, Fixed4());
-}
-
-void AnalysePage::RecalcAnalyse(bool useCalculatorTotal, Fixed4 calculatorTotal)
-{
-    const RecalcResult r = store::recalcDay(m_tables, m_lines, useCalculatorTotal, calculatorTotal);
+    const RecalcResult r =
+        store::recalcDay(m_tables, m_lines, m_run.useCalculatorTotal(), m_run.calculatorTotal());
     for (const QString &message : r.messages)
         gui::dialogs().showMessage(message);
     if (r.error) {
@@ -380,7 +361,7 @@ void AnalysePage::AddBtnClick()
             }
         break;
     }
-    recalc();
+    RecalcAnalyse();
 }
 
 void AnalysePage::MengeBtnClick()
@@ -397,7 +378,7 @@ void AnalysePage::MengeBtnClick()
         return;
     m_lines[index] = withAmount(m_lines.at(index), *answer);
     showIntakeLine(index);
-    recalc();
+    RecalcAnalyse();
 }
 
 void AnalysePage::DeleteBtnClick()
@@ -410,14 +391,14 @@ void AnalysePage::DeleteBtnClick()
         NMListBox->clearSelection();
         NMListBox->setCurrentItem(nullptr);
     }
-    recalc();
+    RecalcAnalyse();
 }
 
 void AnalysePage::DeleteAllBtnClick()
 {
     m_lines.clear();
     NMListBox->clear();
-    recalc();
+    RecalcAnalyse();
 }
 
 void AnalysePage::MengenBtnClick()
@@ -474,7 +455,7 @@ void AnalysePage::LoadBtnClick()
     if (dlg.exec() != QDialog::Accepted)
         return;
     setIntakeLines(store::loadAnalysisLines(m_tables));
-    recalc();
+    RecalcAnalyse();
 }
 
 void AnalysePage::SpeedButton1Click()

@@ -11,6 +11,9 @@ class QLineEdit;
 class QPushButton;
 class QTreeWidget;
 
+namespace torval {
+class RunState;
+}
 namespace torval::gui {
 class SortedComboBox;
 }
@@ -24,10 +27,9 @@ class FoodChooser;
 namespace torval::analysis {
 
 // What the page asks of the main window. Every part may be left empty; the
-// page then computes without the energy calculator and leaves the rest out.
+// page then leaves it out.
 struct AnalyseHost
 {
-    std::function<void()> recalcAnalyse;                       // the main window's RecalcAnalyse
     std::function<void()> persDatenBtnClick;                   // choose the person group
     std::function<void(const QString &path)> openInReportEditor;
     std::function<void(const QString &column)> showNutrientDetails; // Nahrung.adt column of the nutrient
@@ -42,7 +44,9 @@ class AnalysePage final : public QWidget
     Q_DISABLE_COPY_MOVE(AnalysePage)
 
 public:
-    AnalysePage(store::Tables &tables, QWidget *parent = nullptr);
+    // The day's energy target follows the calculator total of the run state
+    // when it is to be used.
+    AnalysePage(store::Tables &tables, RunState &run, QWidget *parent = nullptr);
 
     void setHost(AnalyseHost host) { m_host = std::move(host); }
 
@@ -55,7 +59,7 @@ public:
 
     // The day's computation and its display. Messages are shown; a failed
     // conversion is reported and leaves the shown results as they were.
-    void RecalcAnalyse(bool useCalculatorTotal, Fixed4 calculatorTotal);
+    void RecalcAnalyse();
 
     // Handlers.
     void KategorieCombo2Change();
@@ -99,13 +103,13 @@ public:
 
 private:
     void buildUi();
-    void recalc();
     void showIntakeLine(int index);
     int selectedLine() const;
     void showResults(const QStringList &lines);
     QString programDir() const;
 
     store::Tables &m_tables;
+    RunState &m_run;
     fooddb::FoodChooser *m_chooser = nullptr;
     AnalyseHost m_host;
     QStringList m_lines;

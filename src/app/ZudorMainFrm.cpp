@@ -1,27 +1,26 @@
 #include "ZudorMainFrm.h"
-#include "animatFrm.h"
 #include "PassRequestFrm.h"
-#include "energy/EnergyPage.h"
-#include "energy/MaskEdit.h"
-#include "energy/RadioGroup.h"
-#include "store/users.h"
+#include "UserSession.h"
+#include "animatFrm.h"
 #include "analysis/AnalysePage.h"
 #include "core/groups.h"
+#include "core/runstate.h"
 #include "editor/REMain.h"
 #include "energy/BedarfSelectFrm.h"
-#include "store/requirement.h"
-#include "core/options.h"
+#include "energy/EnergyPage.h"
 #include "fooddb/FoodPage.h"
+#include "gui/RadioGroup.h"
+#include "gui/dialogs.h"
+#include "gui/handler.h"
+#include "gui/help.h"
+#include "gui/sortedcombobox.h"
+#include "gui/widgets.h"
 #include "info/BestListPage.h"
 #include "info/NutrientDetailsPage.h"
 #include "info/SingleFoodView.h"
-#include "gui/dialogs.h"
-#include "gui/handler.h"
-#include "gui/sortedcombobox.h"
 #include "store/foodlookup.h"
 #include "store/tables.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -52,14 +51,28 @@ namespace {
 const QString kTitle = QStringLiteral("TORVAL Ernährungsberater");
 const int kLogoOffset = 145;
 
+// The windows whose reads are let go after every handler.
+QList<TZudorMainForm *> &openWindows()
+{
+    static QList<TZudorMainForm *> windows;
+    return windows;
+}
+
 } // namespace
 
-TZudorMainForm::TZudorMainForm(const StartOptions &options, TAnimatForm *splash, QWidget *parent)
-    : QMainWindow(parent), m_programDir(options.programDir), m_splash(splash)
+TZudorMainForm::TZudorMainForm(const LaunchOptions &options, TAnimatForm *splash, QWidget *parent)
+    : QMainWindow(parent), m_programDir(options.programDir), m_run(std::make_unique<RunState>()), m_splash(splash)
 {
     initResources();
     setObjectName(QStringLiteral("ZudorMainForm"));
     setWindowTitle(kTitle);
+    openWindows().append(this);
+    // No read of the database outlives a handler.
+    gui::setAfterHandlers([] {
+        for (TZudorMainForm *w : openWindows())
+            if (w->m_tables)
+                w->m_tables->releaseReads();
+    });
     buildUi();
     FormCreate(options);
     // The report editor exists for the whole run, hidden until first used.
@@ -69,6 +82,9 @@ TZudorMainForm::TZudorMainForm(const StartOptions &options, TAnimatForm *splash,
 TZudorMainForm::~TZudorMainForm()
 {
     shutDown();
+    openWindows().removeOne(this);
+    if (openWindows().isEmpty())
+        gui::setAfterHandlers({});
 }
 
 QString TZudorMainForm::dataDir() const
@@ -79,6 +95,11 @@ QString TZudorMainForm::dataDir() const
 QString TZudorMainForm::optionsPath() const
 {
     return QDir(m_programDir).filePath(QStringLiteral("ZudorOpt.cfg"));
+}
+
+QString TZudorMainForm::statusText() const
+{
+    return StatusPanel1->text();
 }
 
 QWidget *TZudorMainForm::buildTopBar()
@@ -109,10 +130,8 @@ QWidget *TZudorMainForm::buildTopBar()
     shadow->adjustSize();
     title->adjustSize();
 
-    UserBtn = new QPushButton(QStringLiteral("Benutzer ..."), bar);
-    UserBtn->setObjectName(QStringLiteral("UserBtn"));
-    HelpBtn = new QPushButton(QStringLiteral("Hilfe - Übersicht"), bar);
-    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
+    UserBtn = gui::namedButton(QStringLiteral("UserBtn"), QStringLiteral("Benutzer ..."), QString(), bar);
+    HelpBtn = gui::namedButton(QStringLiteral("HelpBtn"), QStringLiteral("Hilfe - Übersicht"), QString(), bar);
     UserLabel = new QLabel(QStringLiteral("< Hauptbenutzer >"), bar);
     UserLabel->setObjectName(QStringLiteral("UserLabel"));
     const int x = title->x() + title->width() + 16;
@@ -127,23 +146,23 @@ QWidget *TZudorMainForm::buildTopBar()
     LogoImage->setAccessibleName(QStringLiteral("Logo"));
     LogoImage->setGeometry(0, (55 - logo.height()) / 2, logo.width(), logo.height());
 
-    connect(UserBtn, &QPushButton::clicked, this, [this] { gui::guarded([this] { UserBtnClick(); }); });
+    gui::onClick(UserBtn, this, &TZudorMainForm::UserBtnClick);
+    gui::onClick(HelpBtn, [] { gui::help().showTopic(9999); });
     return bar;
 }
 
-QWidget *TZudorMainForm::placeholderPage(const QString &name, const QString &helpButton, const QString &text)
+QWidget *TZudorMainForm::placeholderPage(const QString &name, const QString &helpButton, int helpTopic,
+                                         const QString &text)
 {
     auto *page = new QWidget(this);
     page->setObjectName(name);
     auto *label = new QLabel(text, page);
     label->setAlignment(Qt::AlignCenter);
-    auto *help = new QPushButton(QStringLiteral("F1 - Hilfe"), page);
-    help->setObjectName(helpButton);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(label, 1);
     auto *row = new QHBoxLayout;
     row->addStretch();
-    row->addWidget(help);
+    row->addWidget(gui::helpButton(helpButton, helpTopic, page));
     layout->addLayout(row);
     return page;
 }
@@ -154,8 +173,7 @@ void TZudorMainForm::buildUi()
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_topBar = buildTopBar();
-    layout->addWidget(m_topBar);
+    layout->addWidget(buildTopBar());
 
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -172,7 +190,9 @@ void TZudorMainForm::buildUi()
     layout->addWidget(PageControl1, 1);
     setCentralWidget(central);
 
-    StatusPanel1 = new QLabel(QStringLiteral("www.torval-ernaehrung.de"), this);
+    // The first panel names the program until the links page reports an
+    // address it navigates to.
+    StatusPanel1 = new QLabel(kTitle, this);
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel1->setAlignment(Qt::AlignCenter);
     StatusPanel1->setFixedWidth(600);
@@ -185,6 +205,8 @@ void TZudorMainForm::buildUi()
     statusBar()->addWidget(StatusPanel2);
 
     resize(792, 599);
+    // Smaller than this the pages cannot show their controls.
+    setMinimumSize(640, 480);
     if (const QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
 
@@ -195,136 +217,159 @@ void TZudorMainForm::buildUi()
                                               "BtnHelp5", "BtnHelp6", "BtnHelp7", "BtnHelp8"};
         const int i = PageControl1->currentIndex();
         if (i >= 0 && i < 8)
-            if (auto *b = findChild<QPushButton *>(QString::fromLatin1(buttons[i])))
+            if (auto *b = PageControl1->widget(i)->findChild<QPushButton *>(QString::fromLatin1(buttons[i])))
                 b->click();
     });
 }
 
-void TZudorMainForm::FormCreate(const StartOptions &options)
+void TZudorMainForm::buildPages()
 {
-    // Pages are built first, so that whatever step fails, the window shows
-    // its frame with what was filled.
-    auto buildPages = [this] {
-        struct PageInfo
-        {
-            const char16_t *name;
-            const char16_t *helpButton;
-            const char16_t *caption;
-            const char16_t *notYet;
-        };
-        static const PageInfo pages[] = {
-            {u"TabSheet1", u"BtnHelp", u"Einzelanalysen", nullptr},
-            {u"TabSheet2", u"BtnHelp2", u"Bestenlisten", nullptr},
-            {u"TabSheet3", u"BtnHelp3", u"Nährstoffdetails", nullptr},
-            {u"TabSheet4", u"BtnHelp4", u"Energiebedarfsrechner", nullptr},
-            {u"AnalyseSheet", u"BtnHelp5", u"Tagesanalysen", nullptr},
-            {u"RezepteSheet", u"BtnHelp6", u"Rezeptebibliothek",
-             u"Die Rezeptebibliothek ist in dieser Version noch nicht enthalten."},
-            {u"TabSheet8", u"BtnHelp7", u"Artikeldatenbank",
-             u"Die Artikeldatenbank ist in dieser Version noch nicht enthalten."},
-            {u"TabSheet6", u"BtnHelp8", u"Infos und Links",
-             u"Die Seite „Infos und Links“ ist in dieser Version noch nicht enthalten."},
-        };
-        // Without tables only the frame of each page is shown.
-        if (m_tables) {
-            FoodPage = new fooddb::FoodPage(*m_tables, this);
-            BestListPage = new info::BestListPage(*m_tables, this);
-            DetailsPage = new info::NutrientDetailsPage(*m_tables, this);
-            EnergyPage = new energy::EnergyPage(*this, this);
-            AnalysePage = new analysis::AnalysePage(*m_tables, this);
-            connectInfoPages();
-            connectAnalysePage();
-        }
-        QWidget *const built[] = {FoodPage, BestListPage, DetailsPage, EnergyPage, AnalysePage};
-        for (int i = 0; i < 8; ++i) {
-            const PageInfo &p = pages[i];
-            QWidget *page = i < 5 ? built[i] : nullptr;
-            if (page)
-                page->setObjectName(QString::fromUtf16(p.name));
-            else
-                page = placeholderPage(QString::fromUtf16(p.name), QString::fromUtf16(p.helpButton),
-                                       p.notYet ? QString::fromUtf16(p.notYet) : QString());
-            PageControl1->addTab(page, QString::fromUtf16(p.caption));
-        }
-        PageControl1->setCurrentIndex(4);
+    struct PageInfo
+    {
+        const char16_t *name;
+        const char16_t *helpButton;
+        int helpTopic;
+        const char16_t *caption;
+        const char16_t *notYet;
     };
+    static const PageInfo pages[] = {
+        {u"TabSheet1", u"BtnHelp", 5, u"Einzelanalysen", nullptr},
+        {u"TabSheet2", u"BtnHelp2", 6, u"Bestenlisten", nullptr},
+        {u"TabSheet3", u"BtnHelp3", 7, u"Nährstoffdetails", nullptr},
+        {u"TabSheet4", u"BtnHelp4", 8, u"Energiebedarfsrechner", nullptr},
+        {u"AnalyseSheet", u"BtnHelp5", 9, u"Tagesanalysen", nullptr},
+        {u"RezepteSheet", u"BtnHelp6", 11, u"Rezeptebibliothek",
+         u"Die Rezeptebibliothek ist in dieser Version noch nicht enthalten."},
+        {u"TabSheet8", u"BtnHelp7", 12, u"Artikeldatenbank",
+         u"Die Artikeldatenbank ist in dieser Version noch nicht enthalten."},
+        {u"TabSheet6", u"BtnHelp8", 13, u"Infos und Links",
+         u"Die Seite „Infos und Links“ ist in dieser Version noch nicht enthalten."},
+    };
+    // Without tables only the frame of each page is shown.
+    if (m_tables) {
+        FoodPage = new fooddb::FoodPage(*m_tables, this);
+        BestListPage = new info::BestListPage(*m_tables, this);
+        DetailsPage = new info::NutrientDetailsPage(*m_tables, this);
+        EnergyPage = new energy::EnergyPage(m_tables->db(), *m_run, this);
+        AnalysePage = new analysis::AnalysePage(*m_tables, *m_run, this);
+        connectPages();
+    }
+    QWidget *const built[] = {FoodPage, BestListPage, DetailsPage, EnergyPage, AnalysePage};
+    for (int i = 0; i < 8; ++i) {
+        const PageInfo &p = pages[i];
+        QWidget *page = i < 5 ? built[i] : nullptr;
+        if (page)
+            page->setObjectName(QString::fromUtf16(p.name));
+        else
+            page = placeholderPage(QString::fromUtf16(p.name), QString::fromUtf16(p.helpButton), p.helpTopic,
+                                   p.notYet ? QString::fromUtf16(p.notYet) : QString());
+        PageControl1->addTab(page, QString::fromUtf16(p.caption));
+    }
+    PageControl1->setCurrentIndex(4);
+}
 
-    bool pagesBuilt = false;
-    // An error ends the sequence; the splash closes before its box shows.
+void TZudorMainForm::FormCreate(const LaunchOptions &options)
+{
+    // An error ends the sequence; the window still shows the frame of every
+    // page and what was filled, and the splash closes before the box shows.
     std::optional<QString> failure;
     try {
-        // 6: number and date conventions.
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        // 7: screen width.
-        int width = options.screenWidth.value_or(0);
-        if (!options.screenWidth)
-            if (const QScreen *s = QGuiApplication::primaryScreen())
-                width = s->geometry().width();
-        if (width < 800)
-            gui::dialogs().messageDlg(
-                QStringLiteral("Das Programm wurde für eine Bildschirmauflösung entworfen, die mindestens 800 "
-                               "Bildpunkte in der Breite aufweist. Ihre Einstellung ist zu klein.\n\n"
-                               "Bitte ändern Sie unter Systemsteuerung / Anzeige die Bildschirmauflösung auf "
-                               "mindestens 800x600 Bildpunkte!"),
-                gui::Dialogs::Type::Warning, gui::Dialogs::Yes);
-        // 8.
-        firstShow = true;
-        sportEnergy = Fixed4();
-        calcEnergy = Fixed4();
-        // 9.
-        if (m_splash)
+        setConventions();          // 6
+        checkScreenWidth(options); // 7
+        m_firstShow = true;        // 8
+        m_run->setSportEnergy(Fixed4());
+        m_run->setCalculatorTotal(Fixed4());
+        if (m_splash)              // 9
             m_splash->start();
-        // 10: browser history.
-        browserHistory.clear();
-        // 11: tables.
-        try {
-            m_tables = std::make_unique<store::Tables>(dataDir());
-            m_tables->openAll();
-        } catch (...) {
-            buildPages();
-            pagesBuilt = true;
-            throw;
-        }
-        buildPages();
-        pagesBuilt = true;
-        // 12: options file and current user.
-        const torval::StartOptions start = readStartOptions(optionsPath());
-        m_optionsExisted = start.exists;
-        m_optionsRead = true;
-        if (start.exists) {
-            carriedLine = start.carried;
-            m_tables->UserTable.locate({QStringLiteral("Name"), QStringLiteral("Vorname")},
-                                       {start.name, start.firstName});
-        }
-        // 13.
-        LoadUserSettings();
-        // 15, 16.
-        FillCategoryChoosers();
-        if (FoodPage->KategorieCombo->count() > 0) {
-            FoodPage->KategorieCombo->selectSilently(0);
-            AnalysePage->KategorieCombo2->selectSilently(0);
-            AnalysePage->KategorieCombo2Change();
-            FoodPage->KategorieComboChange();
-        }
-        // 17: both nutrient choosers on their first entry, "Alkohol".
-        BestListPage->NSCombo->selectSilently(0);
-        BestListPage->NSComboChange();
-        DetailsPage->NSComboBox->selectSilently(0);
-        DetailsPage->NSComboBoxChange();
-        // 19.
-        RecalcAnalyse();
+        openTables();              // 11, with the pages
+        readOptionsFile();         // 12
+        LoadUserSettings();        // 13
+        FillCategoryChoosers();    // 15
+        showFirstCategory();       // 16
+        showFirstNutrients();      // 17
+        RecalcAnalyse();           // 19
     } catch (const Error &e) {
         failure = e.message();
     } catch (const std::exception &e) {
         failure = QString::fromUtf8(e.what());
     }
-    if (!pagesBuilt)
+    if (PageControl1->count() == 0)
         buildPages();
-    // 20 (also when a step failed).
-    if (m_splash)
+    if (m_tables)
+        m_tables->releaseReads();
+    if (m_splash) // 20, also when a step failed
         m_splash->stop();
     if (failure)
         gui::dialogs().showError(*failure);
+}
+
+void TZudorMainForm::setConventions()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+void TZudorMainForm::checkScreenWidth(const LaunchOptions &options)
+{
+    int width = options.screenWidth.value_or(0);
+    if (!options.screenWidth)
+        if (const QScreen *s = QGuiApplication::primaryScreen())
+            width = s->geometry().width();
+    if (width < 800)
+        gui::dialogs().messageDlg(
+            QStringLiteral("Das Programm wurde für eine Bildschirmauflösung entworfen, die mindestens 800 "
+                           "Bildpunkte in der Breite aufweist. Ihre Einstellung ist zu klein.\n\n"
+                           "Bitte ändern Sie unter Systemsteuerung / Anzeige die Bildschirmauflösung auf "
+                           "mindestens 800x600 Bildpunkte!"),
+            gui::Dialogs::Type::Warning, gui::Dialogs::Yes);
+}
+
+void TZudorMainForm::openTables()
+{
+    // A data folder the program may not write to is shown all the same.
+    const bool writable = store::Database::isWritable(dataDir());
+    try {
+        m_tables = std::make_unique<store::Tables>(
+            dataDir(), writable ? store::Database::Mode::ReadWrite : store::Database::Mode::ReadOnly);
+        m_tables->openAll();
+    } catch (...) {
+        m_tables.reset();
+        buildPages();
+        throw;
+    }
+    m_session = std::make_unique<UserSession>(*m_tables, *m_run, m_programDir);
+    buildPages();
+    if (!writable)
+        gui::dialogs().messageDlg(
+            QStringLiteral("Im Datenordner ") + QDir::toNativeSeparators(dataDir())
+                + QStringLiteral(" dürfen keine Änderungen gespeichert werden. Sie können alle Daten ansehen und "
+                                 "auswerten; Ihre Einstellungen, gespeicherten Analysen und Rezepte werden aber "
+                                 "nicht gespeichert.\n\nBitte geben Sie sich Schreibrechte für den Ordner, wenn "
+                                 "Sie Änderungen behalten wollen."),
+            gui::Dialogs::Type::Warning, gui::Dialogs::Ok);
+}
+
+void TZudorMainForm::readOptionsFile()
+{
+    m_session->readOptionsFile();
+}
+
+void TZudorMainForm::showFirstCategory()
+{
+    if (FoodPage->KategorieCombo->count() == 0)
+        return;
+    FoodPage->KategorieCombo->selectSilently(0);
+    AnalysePage->KategorieCombo2->selectSilently(0);
+    AnalysePage->KategorieCombo2Change();
+    FoodPage->KategorieComboChange();
+}
+
+void TZudorMainForm::showFirstNutrients()
+{
+    // Both nutrient choosers on their first entry, "Alkohol".
+    BestListPage->NSCombo->selectSilently(0);
+    BestListPage->NSComboChange();
+    DetailsPage->NSComboBox->selectSilently(0);
+    DetailsPage->NSComboBoxChange();
 }
 
 void TZudorMainForm::FillCategoryChoosers()
@@ -342,49 +387,61 @@ void TZudorMainForm::FillCategoryChoosers()
 
 void TZudorMainForm::LoadUserSettings()
 {
-    if (!m_tables || !m_tables->UserTable.isOpen() || !EnergyPage)
+    if (!m_session || !m_tables->UserTable.isOpen() || !EnergyPage)
         return;
-    const store::Table &users = m_tables->UserTable;
-    const store::UserSettings s = store::readUserSettings(users);
-    store::locateUserGroup(m_tables->BedarfTable, s.group);
-    sportEnergy = s.sportKcal;
-    sportList = s.sportList;
+    const store::UserSettings s = m_session->load();
     EnergyPage->showSettings(s);
     // The calculator's values are those of this user's inputs, or none.
     EnergyPage->clearTotal();
     EnergyPage->GewichtEditChange();
-    UserLabel->setText(store::userLabelText(users.asString(QStringLiteral("Name")),
-                                            users.asString(QStringLiteral("Vorname")), s.weightText));
+    UserLabel->setText(m_session->userLabel(s.weightText));
 }
 
 void TZudorMainForm::SaveUserSettings()
 {
-    if (!m_tables || !m_tables->UserTable.isOpen() || !EnergyPage)
-        return;
-    store::UserSettings s;
-    EnergyPage->readSettings(s);
-    if (m_tables->BedarfTable.isOpen() && m_tables->BedarfTable.hasRecord())
-        s.group = m_tables->BedarfTable.asString(QStringLiteral("Gruppe"));
-    s.sportKcal = sportEnergy;
-    s.sportList = sportList;
-    store::writeUserSettings(m_tables->UserTable, s);
+    if (m_session && EnergyPage)
+        m_session->save(EnergyPage->settings());
 }
 
 void TZudorMainForm::RecalcAnalyse()
 {
     if (AnalysePage)
-        AnalysePage->RecalcAnalyse(useCalculatorTotal(), calcEnergy);
+        AnalysePage->RecalcAnalyse();
 }
 
-void TZudorMainForm::connectAnalysePage()
+void TZudorMainForm::connectPages()
 {
-    analysis::AnalyseHost host;
-    host.recalcAnalyse = [this] { RecalcAnalyse(); };
-    host.persDatenBtnClick = [this] { PersDatenBtnClick(); };
-    host.openInReportEditor = [this](const QString &path) { OpenInReportEditor(path); };
-    host.showNutrientDetails = [this](const QString &column) { showNutrientDetails(column); };
-    host.programDir = m_programDir;
-    AnalysePage->setHost(std::move(host));
+    analysis::AnalyseHost analyse;
+    analyse.persDatenBtnClick = [this] { PersDatenBtnClick(); };
+    analyse.openInReportEditor = [this](const QString &path) { OpenInReportEditor(path); };
+    analyse.showNutrientDetails = [this](const QString &column) { showNutrientDetails(column); };
+    analyse.programDir = m_programDir;
+    AnalysePage->setHost(std::move(analyse));
+
+    energy::EnergyHost energy;
+    energy.recalcAnalyse = [this] { RecalcAnalyse(); };
+    energy.weightShown = [this](const QString &weight) {
+        if (m_session && m_tables->UserTable.isOpen())
+            UserLabel->setText(m_session->userLabel(weight));
+    };
+    EnergyPage->setHost(std::move(energy));
+
+    // The jumps between the three information pages, and "Ansicht drucken".
+    connect(BestListPage, &info::BestListPage::foodClicked, this,
+            [this](const QString &name) { gui::guarded([&] { showFoodOnSingleFoodPage(name); }); });
+    connect(DetailsPage, &info::NutrientDetailsPage::searchRequested, this,
+            [this](const QString &text) { gui::guarded([&] { showFoodOnSingleFoodPage(text); }); });
+    connect(DetailsPage, &info::NutrientDetailsPage::bestListRequested, this, [this](int index) {
+        gui::guarded([&] {
+            // Label9Click: the same position in the best list's chooser.
+            PageControl1->setCurrentWidget(BestListPage);
+            BestListPage->NSCombo->selectSilently(index);
+            BestListPage->NSComboChange();
+        });
+    });
+    connect(FoodPage->FoodView, &info::SingleFoodView::captionClicked, this,
+            [this](const QString &caption) { gui::guarded([&] { Label41Click(caption); }); });
+    gui::onClick(FoodPage->SpeedButton5, [this] { info::SpeedButton5Click(this); });
 }
 
 void TZudorMainForm::showNutrientDetails(const QString &column)
@@ -411,29 +468,6 @@ void TZudorMainForm::showFoodOnSingleFoodPage(const QString &name)
     PageControl1->setCurrentWidget(FoodPage);
     FoodPage->SearchEdit->setText(name);
     FoodPage->SearchBtnClick();
-}
-
-// The jumps between the three information pages, and "Ansicht drucken".
-void TZudorMainForm::connectInfoPages()
-{
-    connect(BestListPage, &info::BestListPage::foodClicked, this,
-            [this](const QString &name) { gui::guarded([&] { showFoodOnSingleFoodPage(name); }); });
-    connect(DetailsPage, &info::NutrientDetailsPage::searchRequested, this,
-            [this](const QString &text) { gui::guarded([&] { showFoodOnSingleFoodPage(text); }); });
-    connect(DetailsPage, &info::NutrientDetailsPage::bestListRequested, this, [this](int index) {
-        gui::guarded([&] {
-            // Label9Click: the same position in the best list's chooser.
-            PageControl1->setCurrentWidget(BestListPage);
-            BestListPage->NSCombo->selectSilently(index);
-            BestListPage->NSComboChange();
-        });
-    });
-    if (FoodPage) {
-        connect(FoodPage->FoodView, &info::SingleFoodView::captionClicked, this,
-                [this](const QString &caption) { gui::guarded([&] { Label41Click(caption); }); });
-        connect(FoodPage->SpeedButton5, &QPushButton::clicked, this,
-                [this] { gui::guarded([this] { info::SpeedButton5Click(this); }); });
-    }
 }
 
 void TZudorMainForm::OpenInReportEditor(const QString &path)
@@ -476,57 +510,47 @@ void TZudorMainForm::UserBtnClick()
         }
     }
     RecalcAnalyse();
-    UserLabel->setText(store::userLabelText(users.asString(QStringLiteral("Name")),
-                                            users.asString(QStringLiteral("Vorname")),
-                                            users.asString(QStringLiteral("Gewicht"))));
-}
-
-bool TZudorMainForm::useCalculatorTotal() const
-{
-    return EnergyPage && EnergyPage->SumKcalCheckBox->isChecked();
+    UserLabel->setText(m_session->userLabel(m_session->storedWeight()));
 }
 
 void TZudorMainForm::PersDatenBtnClick()
 {
-    if (!m_tables)
+    if (!m_session)
         return;
-    store::Table &bedarf = m_tables->BedarfTable;
-    store::Table &user = m_tables->UserTable;
+    // Whatever way the dialog ends without a new group, the group in force
+    // before it stays in force.
+    const qint64 inForce = m_session->groupRecord();
     energy::TBedarfSelectForm dlg(this);
-    // The group in force starts from the current user's stored group. Without
-    // a user record there is nothing to re-establish.
-    if (user.hasRecord())
-        store::locateUserGroup(bedarf, user.asString(QStringLiteral("BedarfGruppe")));
-    dlg.markGroup(bedarf.hasRecord() ? bedarf.asString(QStringLiteral("Gruppe")) : QString());
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    const QString item = dlg.markedGroup();
-    if (item.isEmpty())
-        return;
-    if (!store::locateGroupByPrefix(bedarf, item)) {
-        gui::dialogs().showMessage(QStringLiteral("Die Personengruppe ") + item
-                                   + QStringLiteral(" wurde in der Datenbank nicht gefunden.\n\n"
-                                                    "Bitte wenden Sie sich an die Hersteller!"));
+    dlg.markGroup(m_session->restoreUserGroup());
+    const QString item = dlg.exec() == QDialog::Accepted ? dlg.markedGroup() : QString();
+    if (item.isEmpty()) {
+        m_session->restoreGroupRecord(inForce);
         return;
     }
-    const int sex = sexOfGroup(item);
-    if (user.hasRecord()) {
-        user.edit();
-        user.setString(QStringLiteral("BedarfGruppe"), bedarf.asString(QStringLiteral("Gruppe")));
-        if (sex >= 0)
-            user.setInteger(QStringLiteral("Geschlecht"), sex);
-        user.post();
+    try {
+        if (!m_session->chooseGroup(item)) {
+            m_session->restoreGroupRecord(inForce);
+            gui::dialogs().showMessage(groupNotFoundText(item)
+                                       + QStringLiteral("\n\nBitte wenden Sie sich an die Hersteller!"));
+            return;
+        }
+        // The energy calculator's sex choice follows, as if the user had
+        // chosen it.
+        const int sex = sexOfGroup(item);
+        if (sex >= 0 && EnergyPage && EnergyPage->GeschlechtGroup->itemIndex() != sex)
+            EnergyPage->GeschlechtGroup->setItemIndex(sex);
+    } catch (...) {
+        // The day shows the group in force, whatever failed.
+        RecalcAnalyse();
+        throw;
     }
-    // The energy calculator's sex choice follows, as if the user had chosen it.
-    if (sex >= 0 && EnergyPage && EnergyPage->GeschlechtGroup->itemIndex() != sex)
-        EnergyPage->GeschlechtGroup->setItemIndex(sex);
     RecalcAnalyse();
 }
 
 void TZudorMainForm::FormShow()
 {
-    if (firstShow) {
-        firstShow = false;
+    if (m_firstShow) {
+        m_firstShow = false;
         gui::guarded([this] { UserBtnClick(); });
     }
 }
@@ -536,10 +560,10 @@ void TZudorMainForm::FormActivate()
     if (m_activated)
         return;
     m_activated = true;
-    if (QFileInfo::exists(optionsPath()) || !m_tables)
+    if (QFileInfo::exists(optionsPath()) || !m_session)
         return;
     gui::guarded([this] {
-        m_tables->BedarfTable.locate(QStringLiteral("Gruppe"), QStringLiteral("Frauen 19-24"), {true, true});
+        m_session->selectDefaultGroup();
         // The day's reference values follow the group now in force.
         RecalcAnalyse();
     });
@@ -548,7 +572,7 @@ void TZudorMainForm::FormActivate()
 void TZudorMainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (firstShow)
+    if (m_firstShow)
         QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
 }
 
@@ -573,47 +597,66 @@ void TZudorMainForm::resizeEvent(QResizeEvent *event)
 
 void TZudorMainForm::closeEvent(QCloseEvent *event)
 {
-    shutDown();
+    if (!shutDown(true)) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 
-void TZudorMainForm::writeOptionsFile() const
+void TZudorMainForm::saveSettingsAtClose(bool mayCancel, bool &keepOpen)
 {
-    OptionsFile o;
-    if (m_tables && m_tables->BedarfTable.isOpen())
-        o.group = m_tables->BedarfTable.asString(QStringLiteral("Gruppe"));
-    if (EnergyPage) {
-        o.weightText = EnergyPage->GewichtEdit->maskText();
-        o.sexIndex = EnergyPage->GeschlechtGroup->itemIndex();
-        o.activityIndex = EnergyPage->TaetigkeitGroup->itemIndex();
-        o.hoursText = EnergyPage->StundenEdit->maskText();
-        o.sumKcal = EnergyPage->SumKcalCheckBox->isChecked();
+    keepOpen = false;
+    for (;;) {
+        try {
+            SaveUserSettings();
+            return;
+        } catch (const store::BusyError &e) {
+            // Another program window holds the database longer than the
+            // store waits: the user decides whether the settings are worth
+            // another try.
+            int buttons = gui::Dialogs::Yes | gui::Dialogs::No;
+            if (mayCancel)
+                buttons |= gui::Dialogs::Cancel;
+            const gui::Dialogs::Button answer = gui::dialogs().messageDlg(
+                QStringLiteral("Ihre Einstellungen konnten nicht gespeichert werden:\n\n") + e.message()
+                    + QStringLiteral(".\n\nMöchten Sie es noch einmal versuchen? Mit „Nein“ wird das Programm "
+                                     "ohne Speichern der Einstellungen beendet.")
+                    + (mayCancel ? QStringLiteral(" Mit „Abbrechen“ bleibt es geöffnet.") : QString()),
+                gui::Dialogs::Type::Warning, buttons);
+            if (answer == gui::Dialogs::Yes)
+                continue;
+            keepOpen = answer == gui::Dialogs::Cancel;
+            return;
+        } catch (const Error &e) {
+            gui::dialogs().showError(e.message());
+            return;
+        }
     }
-    o.carried = carriedLine;
-    if (m_tables && m_tables->UserTable.isOpen()) {
-        o.name = m_tables->UserTable.asString(QStringLiteral("Name"));
-        o.firstName = m_tables->UserTable.asString(QStringLiteral("Vorname"));
-    }
-    o.write(optionsPath());
 }
 
-void TZudorMainForm::shutDown()
+bool TZudorMainForm::shutDown(bool mayCancel)
 {
     if (m_shutDown)
-        return;
-    m_shutDown = true;
+        return true;
     // FormClose.
-    gui::guarded([this] { SaveUserSettings(); });
-    // The editor window goes with the main window.
+    bool keepOpen = false;
+    saveSettingsAtClose(mayCancel, keepOpen);
+    if (keepOpen)
+        return false;
+    m_shutDown = true;
+    // The editor window goes with the main window; its unsaved changes are
+    // discarded without a question.
     if (m_richMainForm)
         m_richMainForm->close();
     // FormDestroy: the options file, then the tables, whatever happened. A
     // start that failed before the options file was read leaves the file as
     // it is: its carried line and user are not known.
-    if (m_optionsRead)
-        gui::guarded([this] { writeOptionsFile(); });
+    if (m_session && m_session->optionsFileRead() && EnergyPage)
+        gui::guarded([this] { m_session->writeOptionsFile(EnergyPage->settings()); });
     if (m_tables)
         m_tables->closeAll();
+    return true;
 }
 
 } // namespace torval::app

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/numfmt.h"
+#include "core/runstate.h"
 
 #include <QMainWindow>
-#include <QStringList>
+#include <QString>
 #include <memory>
 #include <optional>
 
@@ -34,23 +34,25 @@ class TRichMainForm;
 namespace torval::app {
 
 class TAnimatForm;
+class UserSession;
 
 // What the main window is started with; tests set the program directory and
 // the screen width.
-struct StartOptions
+struct LaunchOptions
 {
     QString programDir;
     std::optional<int> screenWidth;
 };
 
-// The main window: owns the tables, the pages and the run's values.
+// The main window: owns the tables, the run state, the user session and
+// the pages, and wires the pages together. The pages know nothing of it.
 class TZudorMainForm final : public QMainWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TZudorMainForm)
 
 public:
-    explicit TZudorMainForm(const StartOptions &options, TAnimatForm *splash = nullptr, QWidget *parent = nullptr);
+    explicit TZudorMainForm(const LaunchOptions &options, TAnimatForm *splash = nullptr, QWidget *parent = nullptr);
     ~TZudorMainForm() override;
 
     QString programDir() const { return m_programDir; }
@@ -58,8 +60,11 @@ public:
     QString optionsPath() const;
     // Null when the tables could not be opened.
     store::Tables *tables() const { return m_tables.get(); }
+    RunState &runState() const { return *m_run; }
+    // Null when the tables could not be opened.
+    const UserSession *session() const { return m_session.get(); }
 
-    // Operations shared with the pages.
+    // Operations shared with the dialogs of the window.
     void FillCategoryChoosers();
     void LoadUserSettings();
     void SaveUserSettings();
@@ -70,8 +75,6 @@ public:
     void FormActivate();
     // "Persönliche Daten (Bedarf)": lets the user choose the person group.
     void PersDatenBtnClick();
-    // Whether "Diese Summe für die Tagesanalyse nutzen" is ticked.
-    bool useCalculatorTotal() const;
     // Brings the page "Nährstoffdetails" to the front with the nutrient of
     // that Nahrung.adt column.
     void showNutrientDetails(const QString &column);
@@ -85,15 +88,60 @@ public:
     // The report editor window, hidden until first used.
     editor::TRichMainForm *RichMainForm() const { return m_richMainForm.get(); }
     // Runs the whole shut-down (settings, options file, tables) once.
-    void shutDown();
+    // Returns false when the user chose to keep the window open because the
+    // settings could not be stored.
+    bool shutDown(bool mayCancel = false);
 
-    // Values held for the run.
-    bool firstShow = true;
-    Fixed4 sportEnergy;
-    Fixed4 calcEnergy;
-    QString sportList;
-    QString carriedLine;
-    QStringList browserHistory;
+    // Whether the user selection still opens when the window is shown; tests
+    // that do not need it switch it off.
+    bool firstShowPending() const { return m_firstShow; }
+    void setFirstShowPending(bool pending) { m_firstShow = pending; }
+
+    // The parts of the window, for the tests.
+    QTabWidget *pageControl() const { return PageControl1; }
+    QLabel *userLabel() const { return UserLabel; }
+    QPushButton *userButton() const { return UserBtn; }
+    QLabel *logo() const { return LogoImage; }
+    QString statusText() const;
+    fooddb::FoodPage *foodPage() const { return FoodPage; }
+    analysis::AnalysePage *analysePage() const { return AnalysePage; }
+    info::BestListPage *bestListPage() const { return BestListPage; }
+    info::NutrientDetailsPage *detailsPage() const { return DetailsPage; }
+    energy::EnergyPage *energyPage() const { return EnergyPage; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The window's frame, and the creation sequence step by step.
+    void buildUi();
+    QWidget *buildTopBar();
+    QWidget *placeholderPage(const QString &name, const QString &helpButton, int helpTopic, const QString &text);
+    void FormCreate(const LaunchOptions &options);
+    void setConventions();
+    void checkScreenWidth(const LaunchOptions &options);
+    void openTables();
+    void buildPages();
+    void readOptionsFile();
+    void showFirstCategory();
+    void showFirstNutrients();
+    void connectPages();
+    void FormShow();
+    void placeLogo();
+    void saveSettingsAtClose(bool mayCancel, bool &keepOpen);
+
+    QString m_programDir;
+    std::unique_ptr<RunState> m_run;
+    std::unique_ptr<store::Tables> m_tables;
+    std::unique_ptr<UserSession> m_session;
+    TAnimatForm *m_splash;
+    bool m_firstShow = true;
+    bool m_activated = false;
+    bool m_shutDown = false;
+    std::unique_ptr<editor::TRichMainForm> m_richMainForm;
 
     QTabWidget *PageControl1 = nullptr;
     QLabel *UserLabel = nullptr;
@@ -107,33 +155,6 @@ public:
     info::BestListPage *BestListPage = nullptr;
     info::NutrientDetailsPage *DetailsPage = nullptr;
     energy::EnergyPage *EnergyPage = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void buildUi();
-    QWidget *buildTopBar();
-    QWidget *placeholderPage(const QString &name, const QString &helpButton, const QString &text);
-    void FormCreate(const StartOptions &options);
-    void FormShow();
-    void placeLogo();
-    void writeOptionsFile() const;
-    void connectAnalysePage();
-    void connectInfoPages();
-
-    QString m_programDir;
-    std::unique_ptr<store::Tables> m_tables;
-    TAnimatForm *m_splash;
-    bool m_activated = false;
-    bool m_optionsExisted = false;
-    bool m_optionsRead = false;
-    bool m_shutDown = false;
-    QWidget *m_topBar = nullptr;
-    std::unique_ptr<editor::TRichMainForm> m_richMainForm;
 };
 
 } // namespace torval::app

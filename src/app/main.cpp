@@ -26,7 +26,7 @@ int main(int argc, char **argv)
 
     torval::app::TAnimatForm splash;
     splash.start();
-    torval::app::StartOptions options;
+    torval::app::LaunchOptions options;
     options.programDir = QApplication::applicationDirPath();
     torval::app::TZudorMainForm mainForm(options, &splash);
     boxes.setParent(&mainForm);

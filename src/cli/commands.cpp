@@ -218,8 +218,7 @@ std::optional<RecalcResult> computeDay(Context &c, int &exitCode)
     const QString group = o[QStringLiteral("--group")];
     if (!tables->BedarfTable.locate(QStringLiteral("Gruppe"), group)
         && !store::locateGroupByPrefix(tables->BedarfTable, group))
-        throw Error(QStringLiteral("Die Personengruppe ") + group
-                    + QStringLiteral(" wurde in der Datenbank nicht gefunden."));
+        throw Error(groupNotFoundText(group));
     RecalcResult r = store::recalcDay(*tables, lines, !kcal.isEmpty(), total);
     for (const QString &message : std::as_const(r.messages))
         c.err << message << '\n';

@@ -27,6 +27,12 @@ inline QString defaultGroup()
     return QStringLiteral("Frauen 19-24");
 }
 
+// "Die Personengruppe <name> wurde in der Datenbank nicht gefunden."
+inline QString groupNotFoundText(const QString &group)
+{
+    return QStringLiteral("Die Personengruppe ") + group + QStringLiteral(" wurde in der Datenbank nicht gefunden.");
+}
+
 // The sex a group sets: 1 weiblich, 0 männlich, -1 unchanged.
 inline int sexOfGroup(const QString &group)
 {

@@ -1,11 +1,13 @@
 #include "EnergyPage.h"
-#include "MaskEdit.h"
-#include "RadioGroup.h"
+#include "gui/MaskEdit.h"
+#include "gui/RadioGroup.h"
 #include "ReduktionFrm.h"
 #include "SportFrm.h"
-#include "app/ZudorMainFrm.h"
 #include "core/energy.h"
+#include "core/runstate.h"
 #include "gui/handler.h"
+#include "gui/help.h"
+#include "gui/widgets.h"
 #include "store/tables.h"
 
 #include <QCheckBox>
@@ -38,29 +40,29 @@ QLabel *valueLabel(const QString &name, QWidget *parent)
 
 } // namespace
 
-EnergyPage::EnergyPage(app::TZudorMainForm &main, QWidget *parent) : QWidget(parent), m_main(main)
+EnergyPage::EnergyPage(store::Database &db, RunState &run, QWidget *parent) : QWidget(parent), m_db(db), m_run(run)
 {
     // Inputs.
     auto *input = new QGroupBox(QStringLiteral("Eingabedaten"), this);
     input->setObjectName(QStringLiteral("EingabePanel"));
-    GewichtEdit = new MaskEdit(3, input);
+    GewichtEdit = new gui::MaskEdit(3, input);
     GewichtEdit->setObjectName(QStringLiteral("GewichtEdit"));
     GewichtEdit->setMaskText(maskText(CalculatorDefaults::weightKg, 3));
     auto *gewichtLabel = namedLabel(QStringLiteral("GewichtLabel"), QStringLiteral("Körpergewicht in kg:"), input);
     gewichtLabel->setBuddy(GewichtEdit);
 
-    GeschlechtGroup = new RadioGroup(QStringLiteral("Geschlecht:"), input);
+    GeschlechtGroup = new gui::RadioGroup(QStringLiteral("Geschlecht:"), input);
     GeschlechtGroup->setObjectName(QStringLiteral("GeschlechtGroup"));
     GeschlechtGroup->setItems({QStringLiteral("männlich"), QStringLiteral("weiblich")}, 2);
     GeschlechtGroup->setItemIndex(CalculatorDefaults::sex);
 
-    TaetigkeitGroup = new RadioGroup(QStringLiteral("körperliche Tätigkeit:"), input);
+    TaetigkeitGroup = new gui::RadioGroup(QStringLiteral("körperliche Tätigkeit:"), input);
     TaetigkeitGroup->setObjectName(QStringLiteral("TaetigkeitGroup"));
     TaetigkeitGroup->setItems(activityNames());
     TaetigkeitGroup->setItemIndex(CalculatorDefaults::activity);
     TaetigkeitGroup->setToolTip(activityHint(CalculatorDefaults::activity));
 
-    StundenEdit = new MaskEdit(2, input);
+    StundenEdit = new gui::MaskEdit(2, input);
     StundenEdit->setObjectName(QStringLiteral("StundenEdit"));
     StundenEdit->setMaskText(maskText(CalculatorDefaults::hours, 2));
     auto *stundenLabel =
@@ -127,19 +129,16 @@ EnergyPage::EnergyPage(app::TZudorMainForm &main, QWidget *parent) : QWidget(par
 
     auto *more = new QGroupBox(QStringLiteral("Weitere Berechnungen"), this);
     more->setObjectName(QStringLiteral("WeiterePanel"));
-    SportBtn = new QPushButton(QStringLiteral("Sportliche Aktivitäten"), more);
-    SportBtn->setObjectName(QStringLiteral("SportBtn"));
-    SportBtn->setToolTip(QStringLiteral("weitere sportliche Tätigkeiten eintragen"));
-    ReduktionBtn = new QPushButton(QStringLiteral("Reduktionsdiät berechnen"), more);
-    ReduktionBtn->setObjectName(QStringLiteral("ReduktionBtn"));
+    SportBtn = gui::namedButton(QStringLiteral("SportBtn"), QStringLiteral("Sportliche Aktivitäten"),
+                                QStringLiteral("weitere sportliche Tätigkeiten eintragen"), more);
+    ReduktionBtn =
+        gui::namedButton(QStringLiteral("ReduktionBtn"), QStringLiteral("Reduktionsdiät berechnen"), QString(), more);
     auto *ml = new QHBoxLayout(more);
     ml->addWidget(SportBtn);
     ml->addWidget(ReduktionBtn);
     ml->addStretch();
 
-    BtnHelp4 = new QPushButton(QStringLiteral("F1 - Hilfe"), this);
-    BtnHelp4->setObjectName(QStringLiteral("BtnHelp4"));
-    BtnHelp4->setProperty("helpTopic", 8);
+    BtnHelp4 = gui::helpButton(QStringLiteral("BtnHelp4"), 8, this);
 
     auto *right = new QVBoxLayout;
     right->addWidget(result);
@@ -158,24 +157,19 @@ EnergyPage::EnergyPage(app::TZudorMainForm &main, QWidget *parent) : QWidget(par
     layout->addLayout(right, 1);
 
     auto recompute = [this] { gui::guarded([this] { GewichtEditChange(); }); };
-    connect(GewichtEdit, &MaskEdit::changed, this, recompute);
-    connect(StundenEdit, &MaskEdit::changed, this, recompute);
-    connect(GeschlechtGroup, &RadioGroup::changed, this, recompute);
-    connect(TaetigkeitGroup, &RadioGroup::changed, this, recompute);
+    connect(GewichtEdit, &gui::MaskEdit::changed, this, recompute);
+    connect(StundenEdit, &gui::MaskEdit::changed, this, recompute);
+    connect(GeschlechtGroup, &gui::RadioGroup::changed, this, recompute);
+    connect(TaetigkeitGroup, &gui::RadioGroup::changed, this, recompute);
     connect(SumKcalCheckBox, &QCheckBox::toggled, this, [this] { gui::guarded([this] { SumKcalCheckBoxClick(); }); });
-    connect(SportBtn, &QPushButton::clicked, this, [this] { gui::guarded([this] { SportBtnClick(); }); });
-    connect(ReduktionBtn, &QPushButton::clicked, this, [this] { gui::guarded([this] { ReduktionBtnClick(); }); });
+    gui::onClick(SportBtn, this, &EnergyPage::SportBtnClick);
+    gui::onClick(ReduktionBtn, this, &EnergyPage::ReduktionBtnClick);
 }
 
 void EnergyPage::updateUserLabel()
 {
-    store::Tables *t = m_main.tables();
-    if (!t || !t->UserTable.isOpen() || !m_main.UserLabel)
-        return;
-    const store::Table &users = t->UserTable;
-    m_main.UserLabel->setText(store::userLabelText(users.asString(QStringLiteral("Name")),
-                                                   users.asString(QStringLiteral("Vorname")),
-                                                   GewichtEdit->maskText().trimmed()));
+    if (m_host.weightShown)
+        m_host.weightShown(GewichtEdit->maskText().trimmed());
 }
 
 bool EnergyPage::GewichtEditChange()
@@ -188,16 +182,17 @@ bool EnergyPage::GewichtEditChange()
     const int level = TaetigkeitGroup->itemIndex();
     if (level >= 0)
         TaetigkeitGroup->setToolTip(activityHint(level));
-    const auto v = computeEnergy(weight, GeschlechtGroup->itemIndex(), level, hours, m_main.sportEnergy);
+    const auto v = computeEnergy(weight, GeschlechtGroup->itemIndex(), level, hours, m_run.sportEnergy());
     if (!v)
         return false;
     GULabel->setText(QString::number(v->basal));
     AULabel->setText(QString::number(v->activity));
     GesamtLabel->setText(QString::number(v->total));
-    m_main.calcEnergy = Fixed4::fromDouble(double(v->total));
+    m_run.setCalculatorTotal(Fixed4::fromDouble(double(v->total)));
     if (!SumKcalCheckBox->isChecked())
         return false;
-    m_main.RecalcAnalyse();
+    if (m_host.recalcAnalyse)
+        m_host.recalcAnalyse();
     return true;
 }
 
@@ -206,29 +201,27 @@ void EnergyPage::clearTotal()
     GULabel->clear();
     AULabel->clear();
     GesamtLabel->clear();
-    m_main.calcEnergy = Fixed4();
+    m_run.setCalculatorTotal(Fixed4());
 }
 
 void EnergyPage::SumKcalCheckBoxClick()
 {
-    if (!GewichtEditChange())
-        m_main.RecalcAnalyse();
+    m_run.setUseCalculatorTotal(SumKcalCheckBox->isChecked());
+    if (!GewichtEditChange() && m_host.recalcAnalyse)
+        m_host.recalcAnalyse();
 }
 
 void EnergyPage::SportBtnClick()
 {
-    const QString copy = m_main.sportList;
+    const QString copy = m_run.sportList();
     const int weight = parseInt(GewichtEdit->maskText().trimmed());
-    store::Tables *t = m_main.tables();
-    if (!t)
-        return;
-    TSportForm dlg(t->db(), m_main.sportList, weight, window());
+    TSportForm dlg(m_db, m_run.sportList(), weight, window());
     if (dlg.exec() == QDialog::Accepted) {
-        m_main.sportList = dlg.sportListText();
-        m_main.sportEnergy = dlg.sportEnergy();
+        m_run.setSportList(dlg.sportListText());
+        m_run.setSportEnergy(dlg.sportEnergy());
         GewichtEditChange();
     } else {
-        m_main.sportList = copy;
+        m_run.setSportList(copy);
     }
 }
 
@@ -240,13 +233,15 @@ void EnergyPage::ReduktionBtnClick()
     dlg.exec();
 }
 
-void EnergyPage::readSettings(store::UserSettings &s) const
+store::UserSettings EnergyPage::settings() const
 {
+    store::UserSettings s;
     s.weightText = GewichtEdit->maskText();
     s.sex = GeschlechtGroup->itemIndex();
     s.activity = TaetigkeitGroup->itemIndex();
     s.hoursText = StundenEdit->maskText();
     s.sumKcal = SumKcalCheckBox->isChecked();
+    return s;
 }
 
 void EnergyPage::showSettings(const store::UserSettings &s)
@@ -261,6 +256,7 @@ void EnergyPage::showSettings(const store::UserSettings &s)
     TaetigkeitGroup->setItemIndex(s.activity);
     StundenEdit->setMaskText(s.hoursText);
     SumKcalCheckBox->setChecked(s.sumKcal);
+    m_run.setUseCalculatorTotal(s.sumKcal);
 }
 
 } // namespace torval::energy

@@ -1,5 +1,5 @@
 #include "ReduktionFrm.h"
-#include "MaskEdit.h"
+#include "gui/MaskEdit.h"
 #include "core/clock.h"
 #include "core/diet.h"
 #include "core/energy.h"
@@ -24,13 +24,13 @@ TReduktionForm::TReduktionForm(const QString &weightText, int target, QWidget *p
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker1->setDate(Clock::today());
-    EnergieLabel = new MaskEdit(3, this);
+    EnergieLabel = new gui::MaskEdit(3, this);
     EnergieLabel->setObjectName(QStringLiteral("EnergieLabel"));
     EnergieLabel->setMaskText(QString::number(CalculatorDefaults::dietSavedKcal));
-    StartgewichtEdit = new MaskEdit(3, this);
+    StartgewichtEdit = new gui::MaskEdit(3, this);
     StartgewichtEdit->setObjectName(QStringLiteral("StartgewichtEdit"));
     StartgewichtEdit->setMaskText(weightText);
-    ZielgewichtEdit = new MaskEdit(3, this);
+    ZielgewichtEdit = new gui::MaskEdit(3, this);
     ZielgewichtEdit->setObjectName(QStringLiteral("ZielgewichtEdit"));
     ZielgewichtEdit->setMaskText(QString::number(target));
     DateLabel = new QLabel(this);
@@ -77,8 +77,8 @@ TReduktionForm::TReduktionForm(const QString &weightText, int target, QWidget *p
 
     recompute();
     connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TReduktionForm::recompute);
-    for (MaskEdit *e : {EnergieLabel, StartgewichtEdit, ZielgewichtEdit})
-        connect(e, &MaskEdit::changed, this, &TReduktionForm::recompute);
+    for (gui::MaskEdit *e : {EnergieLabel, StartgewichtEdit, ZielgewichtEdit})
+        connect(e, &gui::MaskEdit::changed, this, &TReduktionForm::recompute);
 }
 
 void TReduktionForm::recompute()

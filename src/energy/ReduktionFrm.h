@@ -6,9 +6,12 @@ class QDateEdit;
 class QLabel;
 class QPushButton;
 
+namespace torval::gui {
+class MaskEdit;
+}
+
 namespace torval::energy {
 
-class MaskEdit;
 
 // "Reduktionsdiät": the day on which the target weight is reached when a
 // fixed amount of energy is saved every day. Nothing is stored.
@@ -26,9 +29,9 @@ public:
     void recompute();
 
     QDateEdit *DateTimePicker1;
-    MaskEdit *EnergieLabel;
-    MaskEdit *StartgewichtEdit;
-    MaskEdit *ZielgewichtEdit;
+    gui::MaskEdit *EnergieLabel;
+    gui::MaskEdit *StartgewichtEdit;
+    gui::MaskEdit *ZielgewichtEdit;
     QLabel *DateLabel;
     QPushButton *Button1;
 };

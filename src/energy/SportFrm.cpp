@@ -1,6 +1,6 @@
 #include "SportFrm.h"
-#include "MaskEdit.h"
-#include "RadioGroup.h"
+#include "gui/MaskEdit.h"
+#include "gui/RadioGroup.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
 #include "store/table.h"
@@ -28,10 +28,10 @@ TSportForm::TSportForm(store::Database &db, const QString &sportList, int weight
     setObjectName(QStringLiteral("SportForm"));
     setWindowTitle(QStringLiteral("Sportliche Aktivitäten"));
 
-    RadioGroup1 = new RadioGroup(QStringLiteral("Sportliche Aktivitäten:"), this);
+    RadioGroup1 = new gui::RadioGroup(QStringLiteral("Sportliche Aktivitäten:"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
 
-    MinutenEdit = new MaskEdit(3, this);
+    MinutenEdit = new gui::MaskEdit(3, this);
     MinutenEdit->setObjectName(QStringLiteral("MinutenEdit"));
     MinutenEdit->setMaskText(QStringLiteral("10 "));
     auto *minutenLabel = new QLabel(QStringLiteral("Anzahl in Minuten:"), this);

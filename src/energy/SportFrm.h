@@ -15,10 +15,13 @@ class Database;
 class Table;
 }
 
-namespace torval::energy {
-
+namespace torval::gui {
 class MaskEdit;
 class RadioGroup;
+}
+
+namespace torval::energy {
+
 
 // "Sportliche Aktivitäten": the sports of one user with their minutes and
 // kcal. The activities come from SPORTFAKTOR.ADT, opened while the dialog
@@ -41,8 +44,8 @@ public:
     QString sportListText() const { return formatSportList(entries()); }
     Fixed4 sportEnergy() const { return torval::sportEnergy(entries()); }
 
-    RadioGroup *RadioGroup1;
-    MaskEdit *MinutenEdit;
+    gui::RadioGroup *RadioGroup1;
+    gui::MaskEdit *MinutenEdit;
     QPushButton *SpeedButton1;
     QPushButton *SpeedButton2;
     QTreeWidget *lv;

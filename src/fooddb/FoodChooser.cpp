@@ -1,57 +1,27 @@
 #include "FoodChooser.h"
 #include "SearchFrm.h"
 #include "core/search.h"
+#include "gui/ChooserPanel.h"
 #include "gui/handler.h"
 #include "gui/sortedcombobox.h"
+#include "gui/widgets.h"
 #include "store/foodlookup.h"
 #include "store/tables.h"
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
-#include <QTimer>
 
 namespace torval::fooddb {
 
-namespace {
-
-// Entering the search box selects all its text, so typing replaces it.
-class SelectAllOnFocus final : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusIn)
-            if (auto *edit = qobject_cast<QLineEdit *>(watched))
-                QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-        return false;
-    }
-};
-
-} // namespace
-
-FoodChooser::FoodChooser(store::Tables &tables, gui::SortedComboBox *categories, gui::SortedComboBox *products,
-                         QLineEdit *search, QPushButton *searchButton, std::function<void()> productChanged,
+FoodChooser::FoodChooser(store::Tables &tables, gui::ChooserPanel *panel, std::function<void()> productChanged,
                          QObject *parent)
-    : QObject(parent), m_tables(tables), m_categories(categories), m_products(products), m_search(search),
-      m_productChanged(std::move(productChanged))
+    : QObject(parent), m_tables(tables), m_categories(panel->categories), m_products(panel->items),
+      m_search(panel->search), m_productChanged(std::move(productChanged))
 {
-    connect(categories, &gui::SortedComboBox::picked, this, [this] { gui::guarded([this] { categoryChanged(); }); });
-    connect(products, &gui::SortedComboBox::picked, this, [this] { gui::guarded([this] { this->productChanged(); }); });
-    connect(searchButton, &QPushButton::clicked, this, [this] { gui::guarded([this] { searchClicked(); }); });
-    // The search button is the page's default button: Enter anywhere on the
-    // page presses it (the search box also on its own, for a page whose
-    // window is not the active one).
-    connect(search, &QLineEdit::returnPressed, searchButton, &QPushButton::click);
-    if (auto *page = qobject_cast<QWidget *>(parent))
-        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-            auto *enter = new QShortcut(QKeySequence(key), page);
-            enter->setContext(Qt::WidgetWithChildrenShortcut);
-            connect(enter, &QShortcut::activated, searchButton, &QPushButton::click);
-        }
-    search->installEventFilter(new SelectAllOnFocus(search));
+    connect(m_categories, &gui::SortedComboBox::picked, this, [this] { gui::guarded([this] { categoryChanged(); }); });
+    connect(m_products, &gui::SortedComboBox::picked, this,
+            [this] { gui::guarded([this] { this->productChanged(); }); });
+    gui::onClick(panel->searchButton, this, &FoodChooser::searchClicked);
 }
 
 void FoodChooser::productChanged()

@@ -10,6 +10,7 @@ namespace torval::store {
 class Tables;
 }
 namespace torval::gui {
+class ChooserPanel;
 class SortedComboBox;
 }
 
@@ -23,8 +24,9 @@ class FoodChooser final : public QObject
     Q_DISABLE_COPY_MOVE(FoodChooser)
 
 public:
-    FoodChooser(store::Tables &tables, gui::SortedComboBox *categories, gui::SortedComboBox *products,
-                QLineEdit *search, QPushButton *searchButton, std::function<void()> productChanged,
+    // Works the controls of the panel; productChanged is the page's own
+    // handling of a chosen food.
+    FoodChooser(store::Tables &tables, gui::ChooserPanel *panel, std::function<void()> productChanged,
                 QObject *parent = nullptr);
 
     // The category chosen: fill the food chooser with its foods and show

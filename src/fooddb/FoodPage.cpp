@@ -1,14 +1,15 @@
 #include "FoodPage.h"
 #include "FoodChooser.h"
+#include "gui/ChooserPanel.h"
+#include "gui/dialogs.h"
+#include "gui/help.h"
 #include "gui/sortedcombobox.h"
 #include "gui/widgets.h"
 #include "info/SingleFoodView.h"
 #include "store/foodlookup.h"
 #include "store/tables.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,38 +18,24 @@ namespace torval::fooddb {
 
 FoodPage::FoodPage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_tables(tables)
 {
-    auto *panel = new QGroupBox(QStringLiteral("Navigation"), this);
+    auto *panel = new gui::ChooserPanel(
+        QStringLiteral("Navigation"),
+        {QStringLiteral("KategorieCombo"), QStringLiteral("&Kategorie:"), QStringLiteral("Nahrungsmittelkategorie auswählen"),
+         QStringLiteral("ProduktCombo"), QStringLiteral("&Produkt:"), QStringLiteral("Nahrungsmittel oder Gericht auswählen"),
+         QStringLiteral("SearchEdit"), QStringLiteral("Schnellsuche über ein Suchwort, Enter wenn fertig"),
+         QStringLiteral("SearchBtn"), QStringLiteral("Suche wird mit obigem Wort gestartet (Enter)")},
+        this);
     panel->setObjectName(QStringLiteral("NavigationPanel"));
+    KategorieCombo = panel->categories;
+    ProduktCombo = panel->items;
+    SearchEdit = panel->search;
+    SearchBtn = panel->searchButton;
+    SpeedButton5 = gui::namedButton(QStringLiteral("SpeedButton5"), QStringLiteral("Ansicht drucken"), QString(), panel);
+    EditBtn = gui::namedButton(QStringLiteral("EditBtn"), QStringLiteral("Nahrungsmittel bearbeiten"),
+                               QStringLiteral("Bearbeiten Sie das aktuell gewählte Nahrungsmittel"), panel);
+    BtnHelp = gui::helpButton(QStringLiteral("BtnHelp"), 5, panel);
 
-    KategorieCombo = new gui::SortedComboBox(panel);
-    KategorieCombo->setObjectName(QStringLiteral("KategorieCombo"));
-    KategorieCombo->setToolTip(QStringLiteral("Nahrungsmittelkategorie auswählen"));
-    ProduktCombo = new gui::SortedComboBox(panel);
-    ProduktCombo->setObjectName(QStringLiteral("ProduktCombo"));
-    ProduktCombo->setToolTip(QStringLiteral("Nahrungsmittel oder Gericht auswählen"));
-    SearchEdit = new QLineEdit(panel);
-    SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
-    SearchEdit->setToolTip(QStringLiteral("Schnellsuche über ein Suchwort, Enter wenn fertig"));
-    SearchBtn = new QPushButton(QStringLiteral("&Finden"), panel);
-    SearchBtn->setObjectName(QStringLiteral("SearchBtn"));
-    SearchBtn->setToolTip(QStringLiteral("Suche wird mit obigem Wort gestartet (Enter)"));
-    SearchBtn->setDefault(true);
-    SpeedButton5 = new QPushButton(QStringLiteral("Ansicht drucken"), panel);
-    SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
-    EditBtn = new QPushButton(QStringLiteral("Nahrungsmittel bearbeiten"), panel);
-    EditBtn->setObjectName(QStringLiteral("EditBtn"));
-    EditBtn->setToolTip(QStringLiteral("Bearbeiten Sie das aktuell gewählte Nahrungsmittel"));
-    BtnHelp = new QPushButton(QStringLiteral("F1 - Hilfe"), panel);
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-
-    auto *pl = new QVBoxLayout(panel);
-    pl->addWidget(gui::buddyLabel(QStringLiteral("&Kategorie:"), KategorieCombo, panel));
-    pl->addWidget(KategorieCombo);
-    pl->addWidget(gui::buddyLabel(QStringLiteral("&Produkt:"), ProduktCombo, panel));
-    pl->addWidget(ProduktCombo);
-    pl->addWidget(gui::buddyLabel(QStringLiteral("&Suchbegriff:"), SearchEdit, panel));
-    pl->addWidget(SearchEdit);
-    pl->addWidget(SearchBtn);
+    QVBoxLayout *pl = panel->panelLayout();
     pl->addStretch();
     pl->addWidget(SpeedButton5);
     pl->addWidget(EditBtn);
@@ -64,8 +51,15 @@ FoodPage::FoodPage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_
     layout->addWidget(panel);
     layout->addWidget(FoodView, 1);
 
-    m_chooser = new FoodChooser(tables, KategorieCombo, ProduktCombo, SearchEdit, SearchBtn,
-                                [this] { ProduktComboChange(); }, this);
+    m_chooser = new FoodChooser(tables, panel, [this] { ProduktComboChange(); }, this);
+    gui::setPageDefaultButton(this, SearchBtn);
+    gui::onClick(EditBtn, this, &FoodPage::EditBtnClick);
+}
+
+void FoodPage::EditBtnClick()
+{
+    gui::dialogs().showMessage(
+        QStringLiteral("Das Bearbeiten der Nahrungsmittel ist in dieser Version noch nicht enthalten."));
 }
 
 void FoodPage::KategorieComboChange()

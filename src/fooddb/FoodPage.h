@@ -27,9 +27,10 @@ class FoodPage final : public QWidget
     Q_DISABLE_COPY_MOVE(FoodPage)
 
 public:
-    FoodPage(store::Tables &tables, QWidget *parent = nullptr);
+    explicit FoodPage(store::Tables &tables, QWidget *parent = nullptr);
 
     void KategorieComboChange();
+    void EditBtnClick();
     void SearchBtnClick();
     void ProduktComboChange();
 

@@ -4,9 +4,25 @@
 #include "gui/dialogs.h"
 
 #include <exception>
+#include <functional>
 #include <utility>
 
 namespace torval::gui {
+
+namespace detail {
+
+// Counts the handlers running inside each other; when the outermost one
+// ends, the hook set by setAfterHandlers runs.
+class HandlerScope
+{
+public:
+    HandlerScope();
+    ~HandlerScope();
+    HandlerScope(const HandlerScope &) = delete;
+    HandlerScope &operator=(const HandlerScope &) = delete;
+};
+
+} // namespace detail
 
 // Runs one event handler. No error crosses a handler: whatever it raises ends
 // it at once and is shown in the standard error box; what it did before
@@ -14,6 +30,7 @@ namespace torval::gui {
 template<typename F>
 bool guarded(F &&handler)
 {
+    const detail::HandlerScope scope;
     try {
         std::forward<F>(handler)();
         return true;
@@ -24,5 +41,9 @@ bool guarded(F &&handler)
     }
     return false;
 }
+
+// What runs after every outermost handler (the main window lets go of the
+// database reads there, so that none outlives a handler); empty for none.
+void setAfterHandlers(std::function<void()> hook);
 
 } // namespace torval::gui

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "gui/handler.h"
+
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 namespace torval::gui {
 
@@ -23,6 +27,22 @@ inline QPushButton *namedButton(const QString &name, const QString &caption, con
         b->setToolTip(hint);
     b->setAutoDefault(false);
     return b;
+}
+
+// Runs handler, guarded, whenever the button is clicked.
+template<typename F>
+void onClick(QAbstractButton *button, F handler)
+{
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [h = std::move(handler)] { guarded(h); });
+}
+
+// The same for a handler of an object that outlives the connection only as
+// long as it lives: the connection ends with the object.
+template<typename T>
+void onClick(QAbstractButton *button, T *object, void (T::*handler)())
+{
+    QObject::connect(button, &QAbstractButton::clicked, object, [object, handler] { guarded([&] { (object->*handler)(); }); });
 }
 
 } // namespace torval::gui

@@ -217,6 +217,8 @@ bool Statement::step()
         const QString msg = Database::engineError(m_db);
         sqlite3_reset(m_stmt);
         m_hadRow = false;
+        if (base == SQLITE_BUSY || base == SQLITE_LOCKED)
+            throw BusyError(msg);
         throw Error(msg);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/error.h"
+
 #include <QHash>
 #include <QString>
 #include <QVariant>
@@ -12,6 +14,14 @@ struct sqlite3_stmt;
 namespace torval::store {
 
 struct TableDef;
+
+// The database is held by another program window longer than the store
+// waits.
+class BusyError : public Error
+{
+public:
+    using Error::Error;
+};
 
 // One prepared SQLite statement. Errors become torval::Error with a German
 // text (see Database::engineError).

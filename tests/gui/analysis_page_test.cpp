@@ -209,24 +209,16 @@ TEST_F(AnalysePageTest, CalculatorTotalStandsInForTheGroupsEnergyWhileTicked)
     start();
     add(kObst, kApfel, QStringLiteral("250"));
     const QString groupEnergy = result(0, 3);
-    auto *box = w->findChild<QCheckBox *>(QStringLiteral("SumKcalCheckBox"));
-    ASSERT_NE(box, nullptr);
-    {
-        const QSignalBlocker quiet(box);
-        box->setChecked(true);
-    }
-    w->calcEnergy = Fixed4::fromDouble(2584);
+    w->runState().setUseCalculatorTotal(true);
+    w->runState().setCalculatorTotal(Fixed4::fromDouble(2584));
     w->RecalcAnalyse();
     EXPECT_EQ(result(0, 3), QStringLiteral("2584"));
     EXPECT_EQ(result(0, 4), QStringLiteral("5 %"));
-    w->calcEnergy = Fixed4();
+    w->runState().setCalculatorTotal(Fixed4());
     w->RecalcAnalyse();
     EXPECT_EQ(result(0, 3), groupEnergy);
-    {
-        const QSignalBlocker quiet(box);
-        box->setChecked(false);
-    }
-    w->calcEnergy = Fixed4::fromDouble(2584);
+    w->runState().setUseCalculatorTotal(false);
+    w->runState().setCalculatorTotal(Fixed4::fromDouble(2584));
     w->RecalcAnalyse();
     EXPECT_EQ(result(0, 3), groupEnergy);
 }
@@ -238,7 +230,7 @@ TEST_F(AnalysePageTest, DoubleClickOnAResultLineOpensItsNutrientDetails)
     ASSERT_EQ(item->text(0), QStringLiteral("Unges. Fettsäuren"));
     page().NSListBox->setCurrentItem(item);
     Q_EMIT page().NSListBox->itemDoubleClicked(item, 0);
-    EXPECT_EQ(w->PageControl1->tabText(w->PageControl1->currentIndex()), QStringLiteral("Nährstoffdetails"));
+    EXPECT_EQ(w->pageControl()->tabText(w->pageControl()->currentIndex()), QStringLiteral("Nährstoffdetails"));
     auto *chooser = w->findChild<QComboBox *>(QStringLiteral("NSComboBox"));
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(chooser->currentText(), QStringLiteral("Unges. Fetts."));

@@ -52,7 +52,7 @@ protected:
         w = newMainWindow();
         return *w;
     }
-    analysis::AnalysePage &page() { return *w->AnalysePage; }
+    analysis::AnalysePage &page() { return *w->analysePage(); }
     store::Tables &tables() { return *w->tables(); }
 
     // Picks a food through the page's category and food choosers.
@@ -101,19 +101,6 @@ protected:
         return out;
     }
     void select(QTreeWidget *list, int row) { list->setCurrentItem(list->topLevelItem(row)); }
-
-    // Runs f on the next modal dialog once it is open.
-    template<typename Dialog>
-    static void whenModal(std::function<void(Dialog *)> f)
-    {
-        QTimer::singleShot(0, qApp, [f] {
-            auto *dlg = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-            ASSERT_NE(dlg, nullptr);
-            // A failing check must not leave the dialog open for ever.
-            QTimer::singleShot(5000, dlg, [dlg] { dlg->reject(); });
-            f(dlg);
-        });
-    }
 };
 
 } // namespace torval::test

@@ -20,7 +20,7 @@ namespace {
 class BestListPageTest : public test::InfoPagesTest
 {
 protected:
-    info::BestListPage *page() { return w->BestListPage; }
+    info::BestListPage *page() { return w->bestListPage(); }
     void pick(const QString &entry)
     {
         const int i = page()->NSCombo->indexOfText(entry, Qt::CaseSensitive);
@@ -157,12 +157,12 @@ TEST_F(BestListPageTest, ClickOnAFoodShowsItOnTheSingleFoodPage)
 {
     start();
     pick(QStringLiteral("Vitamin C"));
-    w->PageControl1->setCurrentWidget(page());
+    w->pageControl()->setCurrentWidget(page());
     QTest::mouseClick(page()->NMLabels[0], Qt::LeftButton);
     EXPECT_EQ(currentPage(), QStringLiteral("TabSheet1"));
-    EXPECT_EQ(w->FoodPage->SearchEdit->text(), QStringLiteral("Apfelsine"));
-    EXPECT_EQ(w->FoodPage->FoodView->HeadingLabel->text(), QStringLiteral("Apfelsine (100 g)"));
-    EXPECT_EQ(w->FoodPage->KategorieCombo->currentText(), QStringLiteral("Obst"));
+    EXPECT_EQ(w->foodPage()->SearchEdit->text(), QStringLiteral("Apfelsine"));
+    EXPECT_EQ(w->foodPage()->FoodView->HeadingLabel->text(), QStringLiteral("Apfelsine (100 g)"));
+    EXPECT_EQ(w->foodPage()->KategorieCombo->currentText(), QStringLiteral("Obst"));
 }
 
 TEST_F(BestListPageTest, PrintingFiftyPutsExactlyFiftyRowsInListOrder)

@@ -88,28 +88,6 @@ protected:
                    {QString(), QString(), QString(), QString(), QString(), QString(), QString(), name, firstName});
     }
     std::unique_ptr<app::TZudorMainForm> start() { return newMainWindow(); }
-
-    // Runs f on the next modal dialog of type T as soon as it is shown. A
-    // dialog that never comes is reported; one of another type is closed so
-    // that the test does not hang.
-    template<typename T>
-    static void whenModal(std::function<void(T *)> f, int tries = 300)
-    {
-        QTimer::singleShot(tries == 300 ? 0 : 10, qApp, [f, tries] {
-            QWidget *w = QApplication::activeModalWidget();
-            if (auto *d = qobject_cast<T *>(w)) {
-                f(d);
-                return;
-            }
-            if (tries > 0) {
-                whenModal<T>(f, tries - 1);
-                return;
-            }
-            ADD_FAILURE() << "expected dialog " << T::staticMetaObject.className() << " did not open";
-            if (w)
-                w->close();
-        });
-    }
 };
 
 } // namespace torval::test

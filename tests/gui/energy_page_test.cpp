@@ -1,6 +1,6 @@
 #include "energy/EnergyPage.h"
-#include "energy/MaskEdit.h"
-#include "energy/RadioGroup.h"
+#include "gui/MaskEdit.h"
+#include "gui/RadioGroup.h"
 #include "energy_fixture.h"
 
 #include <QCheckBox>
@@ -27,7 +27,7 @@ protected:
         EnergyFixture::SetUp();
         addUsers({{QStringLiteral("Meier"), QStringLiteral("Anna")}});
         w = start();
-        p = w->EnergyPage;
+        p = w->energyPage();
         ASSERT_TRUE(p);
     }
     void TearDown() override
@@ -37,7 +37,7 @@ protected:
     }
 
     // Types into a masked field as a user does: everything selected, then keys.
-    void type(energy::MaskEdit *e, const QString &keys)
+    void type(gui::MaskEdit *e, const QString &keys)
     {
         e->setFocus();
         e->selectAll();
@@ -63,10 +63,10 @@ protected:
 
 TEST_F(EnergyPageTest, TheCaptionsAndDefaults)
 {
-    EXPECT_EQ(w->PageControl1->widget(3), p);
+    EXPECT_EQ(w->pageControl()->widget(3), p);
     EXPECT_EQ(p->objectName(), QStringLiteral("TabSheet4"));
     EXPECT_EQ(values(), (QStringList{QStringLiteral("1800"), QStringLiteral("784"), QStringLiteral("2584")}));
-    EXPECT_EQ(w->calcEnergy, Fixed4::fromDouble(2584));
+    EXPECT_EQ(w->runState().calculatorTotal(), Fixed4::fromDouble(2584));
     EXPECT_EQ(p->GewichtEdit->maskText(), QStringLiteral("75 "));
     EXPECT_EQ(p->StundenEdit->maskText(), QStringLiteral("7 "));
     EXPECT_EQ(p->GeschlechtGroup->title(), QStringLiteral("Geschlecht:"));
@@ -76,7 +76,7 @@ TEST_F(EnergyPageTest, TheCaptionsAndDefaults)
     EXPECT_EQ(p->TaetigkeitGroup->toolTip(), QStringLiteral("z.B. leichte körperliche Arbeit, Fahren, Radfahren"));
     EXPECT_EQ(p->SumKcalCheckBox->objectName(), QStringLiteral("SumKcalCheckBox"));
     EXPECT_EQ(p->SumKcalCheckBox->text(), QStringLiteral("Diese Summe für die Tagesanalyse nutzen"));
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (75 kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Meier, Anna (75 kg) >"));
     for (const char *caption : {"Körpergewicht in kg:", "Stundenzahl oberer Aktivitäten:"}) {
         bool found = false;
         for (const QLabel *l : p->findChildren<QLabel *>())
@@ -117,8 +117,8 @@ TEST_F(EnergyPageTest, WorkedValuesThroughTheControls)
         EXPECT_EQ(values(), (QStringList{QString::number(c.expected[0]), QString::number(c.expected[1]),
                                          QString::number(c.expected[2])}))
             << c.name;
-        EXPECT_EQ(w->calcEnergy, Fixed4::fromDouble(c.expected[2])) << c.name;
-        EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (") + c.weight + QStringLiteral(" kg) >"))
+        EXPECT_EQ(w->runState().calculatorTotal(), Fixed4::fromDouble(c.expected[2])) << c.name;
+        EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Meier, Anna (") + c.weight + QStringLiteral(" kg) >"))
             << c.name;
     }
 }
@@ -128,7 +128,7 @@ TEST_F(EnergyPageTest, EveryKeystrokeRecomputes)
     type(p->GewichtEdit, QStringLiteral("6"));
     EXPECT_EQ(p->GewichtEdit->maskText(), QStringLiteral("6  "));
     EXPECT_EQ(p->GULabel->text(), QStringLiteral("144"));
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (6 kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Meier, Anna (6 kg) >"));
     QTest::keyClicks(p->GewichtEdit, QStringLiteral("0"));
     EXPECT_EQ(p->GewichtEdit->maskText(), QStringLiteral("60 "));
     EXPECT_EQ(p->GULabel->text(), QStringLiteral("1440"));
@@ -142,33 +142,33 @@ TEST_F(EnergyPageTest, EveryKeystrokeRecomputes)
 TEST_F(EnergyPageTest, EmptyOrBrokenFieldsKeepTheValuesShown)
 {
     const QStringList before = values();
-    const Fixed4 total = w->calcEnergy;
+    const Fixed4 total = w->runState().calculatorTotal();
     type(p->StundenEdit, QString());
     EXPECT_EQ(p->StundenEdit->maskText(), QStringLiteral("  "));
     EXPECT_EQ(values(), before);
-    EXPECT_EQ(w->calcEnergy, total);
+    EXPECT_EQ(w->runState().calculatorTotal(), total);
     type(p->StundenEdit, QStringLiteral("7"));
 
     // A blank between two digits: the label shows the text, the values stay.
     p->GewichtEdit->setMaskText(QStringLiteral("9 9"));
     EXPECT_EQ(p->GewichtEdit->maskText(), QStringLiteral("9 9"));
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (9 9 kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Meier, Anna (9 9 kg) >"));
     EXPECT_EQ(values(), before);
-    EXPECT_EQ(w->calcEnergy, total);
+    EXPECT_EQ(w->runState().calculatorTotal(), total);
 
     type(p->GewichtEdit, QString());
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna ( kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Meier, Anna ( kg) >"));
     EXPECT_EQ(values(), before);
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(EnergyPageTest, CheckBoxSwitchesTheDaysEnergyTargetAtOnce)
 {
-    EXPECT_FALSE(w->useCalculatorTotal());
+    EXPECT_FALSE(w->runState().useCalculatorTotal());
     // Anna has no group of her own: "Frauen 19-24" of the fixture, 2300 kcal.
     EXPECT_EQ(energyTarget(), QStringLiteral("2300"));
     p->SumKcalCheckBox->click();
-    EXPECT_TRUE(w->useCalculatorTotal());
+    EXPECT_TRUE(w->runState().useCalculatorTotal());
     EXPECT_EQ(energyTarget(), QStringLiteral("2584"));
     // While ticked, each change of the total reaches the day at once.
     type(p->GewichtEdit, QStringLiteral("80"));
@@ -187,7 +187,7 @@ TEST_F(EnergyPageTest, CheckBoxSwitchesTheDaysEnergyTargetAtOnce)
     EXPECT_EQ(energyTarget(), QStringLiteral("2584"));
     p->SumKcalCheckBox->click();
     EXPECT_EQ(energyTarget(), QStringLiteral("2300"));
-    EXPECT_FALSE(w->useCalculatorTotal());
+    EXPECT_FALSE(w->runState().useCalculatorTotal());
 }
 
 TEST_F(EnergyPageTest, OptionsFileKeepsTheMaskBlanks)
@@ -215,31 +215,31 @@ TEST_F(EnergyPageTest, SettingsRoundTripFromRunToRun)
     type(p->StundenEdit, QStringLiteral("5"));
     p->SumKcalCheckBox->click();
     whenModal<QDialog>([](QDialog *d) {
-        auto *activities = d->findChild<energy::RadioGroup *>(QStringLiteral("RadioGroup1"));
+        auto *activities = d->findChild<gui::RadioGroup *>(QStringLiteral("RadioGroup1"));
         activities->item(2)->click(); // Tennis
-        auto *minutes = d->findChild<energy::MaskEdit *>(QStringLiteral("MinutenEdit"));
+        auto *minutes = d->findChild<gui::MaskEdit *>(QStringLiteral("MinutenEdit"));
         minutes->setMaskText(QStringLiteral("30"));
         d->findChild<QPushButton *>(QStringLiteral("SpeedButton1"))->click();
         d->findChild<QPushButton *>(QStringLiteral("DoItBtn"))->click();
     });
     p->SportBtn->click();
-    ASSERT_EQ(w->sportList, QStringLiteral("30;314;2#")); // 30 x 0,12775 x 82 = 314,265
+    ASSERT_EQ(w->runState().sportList(), QStringLiteral("30;314;2#")); // 30 x 0,12775 x 82 = 314,265
     const QStringList shown = values();
     w->close();
     w.reset();
 
     w = start();
-    p = w->EnergyPage;
+    p = w->energyPage();
     EXPECT_EQ(store::userEntry(w->tables()->UserTable), QStringLiteral("Meier, Anna"));
     EXPECT_EQ(p->GewichtEdit->maskText(), QStringLiteral("82 "));
     EXPECT_EQ(p->GeschlechtGroup->itemIndex(), 1);
     EXPECT_EQ(p->TaetigkeitGroup->itemIndex(), 2);
     EXPECT_EQ(p->StundenEdit->maskText(), QStringLiteral("5 "));
     EXPECT_TRUE(p->SumKcalCheckBox->isChecked());
-    EXPECT_EQ(w->sportList, QStringLiteral("30;314;2#"));
-    EXPECT_EQ(w->sportEnergy, Fixed4::fromDouble(314));
+    EXPECT_EQ(w->runState().sportList(), QStringLiteral("30;314;2#"));
+    EXPECT_EQ(w->runState().sportEnergy(), Fixed4::fromDouble(314));
     EXPECT_EQ(values(), shown);
     EXPECT_EQ(values(), (QStringList{QStringLiteral("1789"), QStringLiteral("964"), QStringLiteral("2753")}));
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (82 kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Meier, Anna (82 kg) >"));
     EXPECT_EQ(w->tables()->BedarfTable.asString(QStringLiteral("Gruppe")), QStringLiteral("Frauen 19-24"));
 }

@@ -1,5 +1,6 @@
+#include "core/textfile.h"
 #include "energy/BedarfSelectFrm.h"
-#include "energy/RadioGroup.h"
+#include "gui/RadioGroup.h"
 #include "gui/analysis_test_support.h"
 
 #include <QRadioButton>
@@ -43,7 +44,7 @@ protected:
     }
     QString group() { return tables().BedarfTable.asString(QStringLiteral("Gruppe")); }
     QString userField(const char *f) { return tables().UserTable.asString(QString::fromLatin1(f)); }
-    int sexChoice() { return w->findChild<energy::RadioGroup *>(QStringLiteral("GeschlechtGroup"))->itemIndex(); }
+    int sexChoice() { return w->findChild<gui::RadioGroup *>(QStringLiteral("GeschlechtGroup"))->itemIndex(); }
 };
 
 } // namespace
@@ -124,4 +125,25 @@ TEST_F(GroupDialogTest, AStoredNameInAnotherCaseFallsBackToTheDefaultGroup)
     EXPECT_EQ(choose(QString(), false), QStringLiteral("Frauen 19-24"));
     EXPECT_EQ(group(), QStringLiteral("Frauen 19-24"));
     EXPECT_EQ(userField("BedarfGruppe"), QStringLiteral("männer 19-24"));
+}
+
+TEST_F(GroupDialogTest, CancellingOnAFirstRunKeepsTheDefaultGroupInForce)
+{
+    start();
+    addUser(QStringLiteral("Männer 19-24"), 0);
+    w->FormActivate(); // first run: the default group comes into force
+    ASSERT_EQ(group(), QStringLiteral("Frauen 19-24"));
+    const QStringList shown = results();
+    ASSERT_EQ(result(0, 3), QStringLiteral("2300"));
+
+    // The dialog proposes the user's stored group ...
+    EXPECT_EQ(choose(QStringLiteral("Männer 19-24"), false), QStringLiteral("Männer 19-24"));
+    // ... but cancelling leaves the group in force, the record and the day
+    // as they were, also for the next computation and the options file.
+    EXPECT_EQ(group(), QStringLiteral("Frauen 19-24"));
+    EXPECT_EQ(userField("BedarfGruppe"), QStringLiteral("Männer 19-24"));
+    w->RecalcAnalyse();
+    EXPECT_EQ(results(), shown);
+    w->shutDown();
+    EXPECT_EQ(readLines(dir.file(QStringLiteral("ZudorOpt.cfg"))).value(0), QStringLiteral("Frauen 19-24"));
 }

@@ -1,5 +1,9 @@
+#include "app/UserSession.h"
 #include "app/ZudorMainFrm.h"
 #include "editor/REMain.h"
+#include "energy/EnergyPage.h"
+#include "gui/MaskEdit.h"
+#include "info/BestListPage.h"
 #include "core/textfile.h"
 #include "fooddb/FoodPage.h"
 #include "gui/sortedcombobox.h"
@@ -7,6 +11,7 @@
 #include "support/programtest.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,10 +55,10 @@ TEST_F(MainWindowTest, StartUpFillsBothCategoryChoosersAndShowsTheFirstFood)
     EXPECT_EQ(w->findChild<QLineEdit *>(QStringLiteral("SearchEdit"))->text(), QStringLiteral("Eigelb"));
     EXPECT_EQ(w->findChild<QLineEdit *>(QStringLiteral("SearchEdit2"))->text(), QStringLiteral("Eigelb"));
     EXPECT_EQ(w->findChild<QLabel *>(QStringLiteral("HeadingLabel"))->text(), QStringLiteral("Eigelb (100 g)"));
-    EXPECT_EQ(w->PageControl1->count(), 8);
-    EXPECT_EQ(w->PageControl1->tabText(w->PageControl1->currentIndex()), QStringLiteral("Tagesanalysen"));
+    EXPECT_EQ(w->pageControl()->count(), 8);
+    EXPECT_EQ(w->pageControl()->tabText(w->pageControl()->currentIndex()), QStringLiteral("Tagesanalysen"));
     // USER.ADT is empty: the label is built from the empty name, first name and weight.
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< ,  ( kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< ,  ( kg) >"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("TORVAL Ernährungsberater"));
     EXPECT_EQ(w->size(), QSize(792, 599));
     // Filtering is off again: the day's computation sees every food.
@@ -69,7 +74,7 @@ TEST_F(MainWindowTest, PagesInTheirOrder)
                                   QStringLiteral("Tagesanalysen"),     QStringLiteral("Rezeptebibliothek"),
                                   QStringLiteral("Artikeldatenbank"),  QStringLiteral("Infos und Links")};
     for (int i = 0; i < captions.size(); ++i)
-        EXPECT_EQ(w->PageControl1->tabText(i), captions[i]);
+        EXPECT_EQ(w->pageControl()->tabText(i), captions[i]);
 }
 
 TEST_F(MainWindowTest, ScreenWidthWarningBelow800Only)
@@ -95,7 +100,7 @@ TEST_F(MainWindowTest, OptionsFileRoundTripCarriesLineSeven)
                {QStringLiteral("x"), QStringLiteral("x"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("x"),
                 QStringLiteral("x"), QStringLiteral("Farbe=blau; ÄÖÜ"), QString(), QString()});
     auto w = start();
-    EXPECT_EQ(w->carriedLine, QStringLiteral("Farbe=blau; ÄÖÜ"));
+    EXPECT_EQ(w->session()->carriedLine(), QStringLiteral("Farbe=blau; ÄÖÜ"));
     w->close();
     const QStringList lines = readLines(dir.file(QStringLiteral("ZudorOpt.cfg")));
     ASSERT_EQ(lines.size(), 9);
@@ -138,7 +143,7 @@ TEST_F(MainWindowTest, MissingTablesEndStartUpWithTheErrorAndTheWindowStillOpens
     const QStringList errors = boxes.texts(QStringLiteral("error"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.first().contains(QStringLiteral("kann nicht geöffnet werden"))) << errors.first().toStdString();
-    EXPECT_EQ(w->PageControl1->count(), 8);
+    EXPECT_EQ(w->pageControl()->count(), 8);
     w->show();
     w->shutDown();
     // The options file was never read, so it is left as it was.
@@ -158,17 +163,17 @@ TEST_F(MainWindowTest, ClosingTheMainWindowClosesTheEditorToo)
 TEST_F(MainWindowTest, F1PressesTheHelpButtonOfTheActivePage)
 {
     auto w = start();
-    w->firstShow = false; // no user selection on showing (tested with the users)
+    w->setFirstShowPending(false); // no user selection on showing (tested with the users)
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     const QStringList buttons = {QStringLiteral("BtnHelp"),  QStringLiteral("BtnHelp2"), QStringLiteral("BtnHelp3"),
                                  QStringLiteral("BtnHelp4"), QStringLiteral("BtnHelp5"), QStringLiteral("BtnHelp6"),
                                  QStringLiteral("BtnHelp7"), QStringLiteral("BtnHelp8")};
     for (int i = 0; i < 8; ++i) {
-        w->PageControl1->setCurrentIndex(i);
+        w->pageControl()->setCurrentIndex(i);
         auto *b = w->findChild<QPushButton *>(buttons[i]);
         ASSERT_TRUE(b) << i;
-        EXPECT_TRUE(w->PageControl1->widget(i)->isAncestorOf(b)) << i;
+        EXPECT_TRUE(w->pageControl()->widget(i)->isAncestorOf(b)) << i;
         QSignalSpy spy(b, &QPushButton::clicked);
         QTest::keyClick(w.get(), Qt::Key_F1);
         EXPECT_EQ(spy.count(), 1) << i;
@@ -199,9 +204,100 @@ TEST_F(MainWindowTest, FirstRunSetsTheDefaultGroupAndTheDayFollows)
 TEST_F(MainWindowTest, LogoKeepsItsDistanceFromTheRightEdge)
 {
     auto w = start();
-    w->firstShow = false; // no user selection on showing (tested with the users)
+    w->setFirstShowPending(false); // no user selection on showing (tested with the users)
     w->show();
     w->resize(1000, 700);
     QTest::qWait(0);
-    EXPECT_EQ(w->LogoImage->x(), w->width() - 145);
+    EXPECT_EQ(w->logo()->x(), w->width() - 145);
+}
+
+TEST_F(MainWindowTest, AnEmptyDatabaseFileGivesOneMessageAndIsLeftAlone)
+{
+    QFile f(dir.file(QStringLiteral("Data/torval.db")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.close();
+    auto w = start();
+    EXPECT_EQ(boxes.shown.size(), 1);
+    const QStringList errors = boxes.texts(QStringLiteral("error"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().contains(QStringLiteral("ist leer"))) << errors.first().toStdString();
+    EXPECT_EQ(w->tables(), nullptr);
+    EXPECT_EQ(w->pageControl()->count(), 8);
+    w->shutDown();
+    EXPECT_EQ(QFileInfo(dir.file(QStringLiteral("Data/torval.db"))).size(), 0);
+}
+
+TEST_F(MainWindowTest, NoReadOfTheDatabaseOutlivesStartUpOrAHandler)
+{
+    auto w = start();
+    store::Database &db = w->tables()->db();
+    EXPECT_FALSE(db.hasOpenRead());
+    // A search with many results, a category change, a best list.
+    w->foodPage()->SearchEdit->setText(QStringLiteral("a"));
+    test::ifModal<QDialog>([](QDialog *d) { d->reject(); });
+    w->foodPage()->SearchBtn->click();
+    EXPECT_FALSE(db.hasOpenRead());
+    w->bestListPage()->NSCombo->setCurrentIndex(7);
+    Q_EMIT w->bestListPage()->NSCombo->picked();
+    EXPECT_FALSE(db.hasOpenRead());
+    w->shutDown();
+}
+
+TEST_F(MainWindowTest, TheStatusBarNamesTheProgramNotAnAddress)
+{
+    auto w = start();
+    EXPECT_EQ(w->statusText(), QStringLiteral("TORVAL Ernährungsberater"));
+}
+
+TEST_F(MainWindowTest, FunctionsOfLaterVersionsSaySo)
+{
+    auto w = start();
+    for (const char *name : {"EditBtn", "HelpBtn", "BtnHelp", "BtnHelp5", "BtnHelp6"}) {
+        boxes.shown.clear();
+        auto *b = w->findChild<QPushButton *>(QString::fromLatin1(name));
+        ASSERT_NE(b, nullptr) << name;
+        b->click();
+        const QStringList messages = boxes.texts(QStringLiteral("message"));
+        ASSERT_EQ(messages.size(), 1) << name;
+        EXPECT_TRUE(messages.first().contains(QStringLiteral("in dieser Version noch nicht enthalten"))) << name;
+    }
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeStoredAtCloseAreAskedAbout)
+{
+    struct Case
+    {
+        gui::Dialogs::Button answer;
+        bool closed;
+    };
+    for (const Case c : {Case{gui::Dialogs::No, true}, Case{gui::Dialogs::Cancel, false}}) {
+        boxes.shown.clear();
+        auto w = start();
+        w->setFirstShowPending(false);
+        w->show();
+        // Another program window writes for longer than the store waits.
+        store::Tables other(dir.dataDir());
+        const int wait = store::Database::busyWait();
+        w->tables()->db().setBusyWait(100);
+        other.db().begin();
+        other.db().exec(QStringLiteral("INSERT INTO \"PRINT.ADT\" (Text1) VALUES ('x')"));
+        boxes.buttonAnswers.enqueue(c.answer);
+        EXPECT_EQ(w->close(), c.closed);
+        const auto asked = boxes.texts(QStringLiteral("dlg"));
+        ASSERT_EQ(asked.size(), 1);
+        EXPECT_TRUE(asked.first().startsWith(QStringLiteral("Ihre Einstellungen konnten nicht gespeichert werden:\n\n"
+                                                           "Die Datenbank wird gerade von einem anderen "
+                                                           "Programmfenster benutzt.")))
+            << asked.first().toStdString();
+        other.db().rollback();
+        w->tables()->db().setBusyWait(wait);
+        if (!c.closed) {
+            // Kept open: once the other window is done, closing stores them.
+            w->energyPage()->StundenEdit->setMaskText(QStringLiteral("3 "));
+            EXPECT_TRUE(w->close());
+            store::Tables check(dir.dataDir());
+            check.openAll();
+            EXPECT_EQ(check.UserTable.asString(QStringLiteral("Stunden")), QStringLiteral("3"));
+        }
+    }
 }

@@ -17,7 +17,7 @@ namespace {
 class NutrientDetailsPageTest : public test::InfoPagesTest
 {
 protected:
-    info::NutrientDetailsPage *page() { return w->DetailsPage; }
+    info::NutrientDetailsPage *page() { return w->detailsPage(); }
     void pick(const QString &entry)
     {
         const int i = page()->NSComboBox->indexOfText(entry, Qt::CaseSensitive);
@@ -109,20 +109,20 @@ TEST_F(NutrientDetailsPageTest, LinkOpensTheBestListOfTheSameNutrient)
         const int position = page()->NSComboBox->currentIndex();
         QTest::mouseClick(page()->Label9, Qt::LeftButton);
         EXPECT_EQ(currentPage(), QStringLiteral("TabSheet2"));
-        EXPECT_EQ(w->BestListPage->NSCombo->currentIndex(), position);
-        EXPECT_EQ(w->BestListPage->chosenColumn(), page()->chosenColumn());
+        EXPECT_EQ(w->bestListPage()->NSCombo->currentIndex(), position);
+        EXPECT_EQ(w->bestListPage()->chosenColumn(), page()->chosenColumn());
     }
     pick(QStringLiteral("Vitamin C"));
     QTest::mouseClick(page()->Label9, Qt::LeftButton);
-    EXPECT_EQ(w->BestListPage->NSCombo->currentIndex(), 22);
-    EXPECT_EQ(w->BestListPage->NSLabel->text(), QStringLiteral("Nährstoffbestenliste (Vitamin C) in µg je 100 g"));
-    EXPECT_EQ(w->BestListPage->NMLabels[0]->text(), QStringLiteral("Apfelsine"));
+    EXPECT_EQ(w->bestListPage()->NSCombo->currentIndex(), 22);
+    EXPECT_EQ(w->bestListPage()->NSLabel->text(), QStringLiteral("Nährstoffbestenliste (Vitamin C) in µg je 100 g"));
+    EXPECT_EQ(w->bestListPage()->NMLabels[0]->text(), QStringLiteral("Apfelsine"));
 }
 
 TEST_F(NutrientDetailsPageTest, OtherPagesOpenANutrientByColumn)
 {
     start();
-    w->PageControl1->setCurrentIndex(4);
+    w->pageControl()->setCurrentIndex(4);
     w->showNutrientDetails(QStringLiteral("Unges_Fetts"));
     EXPECT_EQ(currentPage(), QStringLiteral("TabSheet3"));
     EXPECT_EQ(page()->NSComboBox->currentText(), QStringLiteral("Unges. Fetts."));
@@ -136,6 +136,6 @@ TEST_F(NutrientDetailsPageTest, SectionCaptionsSearchTheFoodsForTheirText)
     start();
     QTest::mouseClick(page()->SectionCaptions[0], Qt::LeftButton);
     EXPECT_EQ(currentPage(), QStringLiteral("TabSheet1"));
-    EXPECT_EQ(w->FoodPage->SearchEdit->text(), QStringLiteral("Wirkung"));
+    EXPECT_EQ(w->foodPage()->SearchEdit->text(), QStringLiteral("Wirkung"));
     EXPECT_TRUE(boxes.shown.isEmpty()); // nothing found, nothing asked
 }

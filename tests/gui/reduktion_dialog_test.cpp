@@ -1,5 +1,5 @@
 #include "energy/EnergyPage.h"
-#include "energy/MaskEdit.h"
+#include "gui/MaskEdit.h"
 #include "energy/ReduktionFrm.h"
 #include "energy_fixture.h"
 
@@ -24,7 +24,7 @@ protected:
         Clock::setSource([] { return QDate(2003, 1, 20); });
         addUsers({{QStringLiteral("Meier"), QStringLiteral("Anna")}});
         w = start();
-        p = w->EnergyPage;
+        p = w->energyPage();
         ASSERT_TRUE(p);
     }
     void TearDown() override

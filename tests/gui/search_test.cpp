@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QAbstractItemView>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -30,7 +32,7 @@ protected:
     {
         ProgramTest::SetUp();
         w = newMainWindow();
-        page = w->FoodPage;
+        page = w->foodPage();
     }
     void TearDown() override
     {
@@ -43,10 +45,7 @@ protected:
     {
         QStringList listed;
         bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto *dlg = qobject_cast<fooddb::TSearchForm *>(QApplication::activeModalWidget());
-            if (!dlg)
-                return;
+        test::ifModal<fooddb::TSearchForm>([&](fooddb::TSearchForm *dlg) {
             opened = true;
             for (int i = 0; i < dlg->ListBox->count(); ++i)
                 listed << dlg->ListBox->item(i)->text();
@@ -141,15 +140,49 @@ TEST_F(SearchTest, CategoryListsDuplicateNamesOnceAndShowsTheFirstAlphabetically
 
 TEST_F(SearchTest, EnterAnywhereOnThePagePressesTheSearchButton)
 {
-    w->firstShow = false;
-    w->PageControl1->setCurrentWidget(page);
-    w->show();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->pageControl()->setCurrentWidget(page);
     page->SearchEdit->setText(QStringLiteral("Weintr"));
     page->ProduktCombo->setFocus();
     QTest::keyClick(page->ProduktCombo, Qt::Key_Return);
     EXPECT_EQ(shown(), QStringLiteral("Weintraube"));
+}
+
+TEST_F(SearchTest, EnterInAnOpenDropDownListChoosesTheEntryAndDoesNotSearch)
+{
+    w->setFirstShowPending(false);
+    w->pageControl()->setCurrentWidget(page);
+    w->show();
+    page->KategorieCombo->setCurrentIndex(page->KategorieCombo->indexOfText(QStringLiteral("Obst")));
+    page->KategorieComboChange();
+    bool searched = false;
+    test::ifModal<fooddb::TSearchForm>([&](fooddb::TSearchForm *dlg) {
+        searched = true;
+        dlg->reject();
+    });
+    page->ProduktCombo->setFocus();
+    page->ProduktCombo->showPopup();
+    QAbstractItemView *list = page->ProduktCombo->view();
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(searched);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(shown(), QStringLiteral("APFELMUS"));
+    EXPECT_EQ(page->SearchEdit->text(), QStringLiteral("APFELMUS"));
+}
+
+TEST_F(SearchTest, EnterOnAFocusedButtonPressesThatButton)
+{
+    w->setFirstShowPending(false);
+    w->pageControl()->setCurrentWidget(page);
+    w->show();
+    QSignalSpy edit(page->EditBtn, &QPushButton::clicked);
+    QSignalSpy search(page->SearchBtn, &QPushButton::clicked);
+    page->EditBtn->setFocus();
+    QTest::keyClick(page->EditBtn, Qt::Key_Return);
+    EXPECT_EQ(edit.count(), 1);
+    EXPECT_EQ(search.count(), 0);
 }
 
 TEST_F(SearchTest, EnterInTheSearchBoxSearches)

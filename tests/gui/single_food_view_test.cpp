@@ -23,14 +23,14 @@ namespace {
 class SingleFoodViewTest : public test::InfoPagesTest
 {
 protected:
-    info::SingleFoodView *view() { return w->FoodPage->FoodView; }
+    info::SingleFoodView *view() { return w->foodPage()->FoodView; }
     int column(const char16_t *name) { return nutrientByColumn(QString::fromUtf16(name)); }
     QString value(const char16_t *name) { return view()->Values[column(name)]->text(); }
     int bar(const char16_t *name) { return view()->Gauges[column(name)]->value(); }
     void showFood(const QString &name)
     {
-        w->FoodPage->SearchEdit->setText(name);
-        w->FoodPage->SearchBtnClick();
+        w->foodPage()->SearchEdit->setText(name);
+        w->foodPage()->SearchBtnClick();
     }
 };
 
@@ -117,17 +117,17 @@ TEST_F(SingleFoodViewTest, CaptionClickOpensTheNutrientDetails)
                           {u"Unges_Fetts", u"Nährstoffinformationen - Ungesättigte Fettsäuren"},
                           {u"Vitamin_C", u"Nährstoffinformationen - Vitamin C"}};
     for (const Case &c : cases) {
-        w->PageControl1->setCurrentIndex(0);
+        w->pageControl()->setCurrentIndex(0);
         info::LinkLabel *caption = view()->Captions[column(c.column)];
         QTest::mouseClick(caption, Qt::LeftButton);
         EXPECT_EQ(currentPage(), QStringLiteral("TabSheet3"));
-        EXPECT_EQ(w->DetailsPage->NSComboBox->currentText(), caption->text());
-        EXPECT_EQ(w->DetailsPage->NSLabel2->text(), QString::fromUtf16(c.title));
+        EXPECT_EQ(w->detailsPage()->NSComboBox->currentText(), caption->text());
+        EXPECT_EQ(w->detailsPage()->NSLabel2->text(), QString::fromUtf16(c.title));
     }
     // The keyboard reaches the links too.
-    w->PageControl1->setCurrentIndex(0);
+    w->pageControl()->setCurrentIndex(0);
     QTest::keyClick(view()->Captions[column(u"Zink")], Qt::Key_Return);
-    EXPECT_EQ(w->DetailsPage->NSComboBox->currentText(), QStringLiteral("Zink"));
+    EXPECT_EQ(w->detailsPage()->NSComboBox->currentText(), QStringLiteral("Zink"));
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
@@ -152,7 +152,7 @@ TEST_F(SingleFoodViewTest, PrintingTheViewWithoutAPrinterSaysSo)
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a printer is set up; this test would print";
     start();
-    w->FoodPage->SpeedButton5->click();
+    w->foodPage()->SpeedButton5->click();
     ASSERT_EQ(boxes.texts(QStringLiteral("message")).size(), 1);
     EXPECT_EQ(boxes.texts(QStringLiteral("message")).first(),
               QStringLiteral("Es ist kein Drucker eingerichtet; die Ansicht kann nicht gedruckt werden."));

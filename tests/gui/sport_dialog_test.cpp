@@ -1,6 +1,6 @@
 #include "energy/EnergyPage.h"
-#include "energy/MaskEdit.h"
-#include "energy/RadioGroup.h"
+#include "gui/MaskEdit.h"
+#include "gui/RadioGroup.h"
 #include "energy/SportFrm.h"
 #include "energy_fixture.h"
 
@@ -34,7 +34,7 @@ protected:
         anna.weight = QStringLiteral("80");
         addUsers({anna});
         w = start();
-        p = w->EnergyPage;
+        p = w->energyPage();
         ASSERT_TRUE(p);
     }
     void TearDown() override
@@ -90,18 +90,18 @@ TEST_F(SportDialogTest, AddingTheSameActivityAgainReplacesItAtTheEnd)
                                           QStringLiteral("1")},
                                          {QStringLiteral("Tennis"), QStringLiteral("60"), QStringLiteral("613"),
                                           QStringLiteral("2")}}));
-    EXPECT_EQ(w->sportList, QStringLiteral("45;220;1#60;613;2#"));
-    EXPECT_EQ(w->sportEnergy, Fixed4::fromDouble(833));
+    EXPECT_EQ(w->runState().sportList(), QStringLiteral("45;220;1#60;613;2#"));
+    EXPECT_EQ(w->runState().sportEnergy(), Fixed4::fromDouble(833));
     // The calculator took the sport in: 7 x 112 + 833.
     EXPECT_EQ(p->AULabel->text(), QStringLiteral("1617"));
     EXPECT_EQ(p->GesamtLabel->text(), QStringLiteral("3537"));
-    EXPECT_EQ(w->calcEnergy, Fixed4::fromDouble(3537));
+    EXPECT_EQ(w->runState().calculatorTotal(), Fixed4::fromDouble(3537));
 }
 
 TEST_F(SportDialogTest, StoredEntriesComeBackWithTheirNamesAndKeepTheirKcal)
 {
-    w->sportList = QStringLiteral("30;307;2#20;39;0#");
-    w->sportEnergy = Fixed4::fromDouble(346);
+    w->runState().setSportList(QStringLiteral("30;307;2#20;39;0#"));
+    w->runState().setSportEnergy(Fixed4::fromDouble(346));
     p->GewichtEdit->setMaskText(QStringLiteral("50 "));
     QList<QStringList> shown;
     withDialog([&](TSportForm *d) {
@@ -118,14 +118,14 @@ TEST_F(SportDialogTest, StoredEntriesComeBackWithTheirNamesAndKeepTheirKcal)
     // Entries already there keep their kcal; the one added uses the new weight.
     EXPECT_EQ(shown[2], (QStringList{QStringLiteral("Badminton"), QStringLiteral("20"), QStringLiteral("96"),
                                      QStringLiteral("0")}));
-    EXPECT_EQ(w->sportList, QStringLiteral("30;307;2#20;96;0#"));
-    EXPECT_EQ(w->sportEnergy, Fixed4::fromDouble(403));
+    EXPECT_EQ(w->runState().sportList(), QStringLiteral("30;307;2#20;96;0#"));
+    EXPECT_EQ(w->runState().sportEnergy(), Fixed4::fromDouble(403));
 }
 
 TEST_F(SportDialogTest, CancellingChangesNothing)
 {
-    w->sportList = QStringLiteral("30;307;2#");
-    w->sportEnergy = Fixed4::fromDouble(307);
+    w->runState().setSportList(QStringLiteral("30;307;2#"));
+    w->runState().setSportEnergy(Fixed4::fromDouble(307));
     p->GewichtEditChange();
     const QString au = p->AULabel->text();
     for (int way = 0; way < 3; ++way) {
@@ -140,16 +140,16 @@ TEST_F(SportDialogTest, CancellingChangesNothing)
             else
                 d->close();
         });
-        EXPECT_EQ(w->sportList, QStringLiteral("30;307;2#")) << way;
-        EXPECT_EQ(w->sportEnergy, Fixed4::fromDouble(307)) << way;
+        EXPECT_EQ(w->runState().sportList(), QStringLiteral("30;307;2#")) << way;
+        EXPECT_EQ(w->runState().sportEnergy(), Fixed4::fromDouble(307)) << way;
         EXPECT_EQ(p->AULabel->text(), au) << way;
     }
 }
 
 TEST_F(SportDialogTest, ConfirmingAnEmptyListDropsTheSport)
 {
-    w->sportList = QStringLiteral("30;307;2#");
-    w->sportEnergy = Fixed4::fromDouble(307);
+    w->runState().setSportList(QStringLiteral("30;307;2#"));
+    w->runState().setSportEnergy(Fixed4::fromDouble(307));
     p->GewichtEditChange();
     EXPECT_EQ(p->AULabel->text(), QStringLiteral("1091"));
     int afterFirstRemove = -1;
@@ -168,8 +168,8 @@ TEST_F(SportDialogTest, ConfirmingAnEmptyListDropsTheSport)
     });
     EXPECT_EQ(afterFirstRemove, 1);
     EXPECT_EQ(afterSecondRemove, 1);
-    EXPECT_EQ(w->sportList, QString());
-    EXPECT_EQ(w->sportEnergy, Fixed4());
+    EXPECT_EQ(w->runState().sportList(), QString());
+    EXPECT_EQ(w->runState().sportEnergy(), Fixed4());
     EXPECT_EQ(p->AULabel->text(), QStringLiteral("784"));
 }
 
@@ -193,7 +193,7 @@ TEST_F(SportDialogTest, NothingIsAddedWithoutActivityOrMinutes)
 TEST_F(SportDialogTest, MissingActivityTableStillShowsTheUsersEntries)
 {
     w->tables()->db().exec(QStringLiteral("DROP TABLE \"SPORTFAKTOR.ADT\""));
-    w->sportList = QStringLiteral("30;307;2#");
+    w->runState().setSportList(QStringLiteral("30;307;2#"));
     int offered = -1;
     QList<QStringList> shown;
     withDialog([&](TSportForm *d) {
@@ -206,18 +206,18 @@ TEST_F(SportDialogTest, MissingActivityTableStillShowsTheUsersEntries)
     EXPECT_EQ(offered, 0);
     EXPECT_EQ(shown, (QList<QStringList>{{QString(), QStringLiteral("30"), QStringLiteral("307"),
                                           QStringLiteral("2")}}));
-    EXPECT_EQ(w->sportList, QStringLiteral("30;307;2#"));
-    EXPECT_EQ(w->sportEnergy, Fixed4::fromDouble(307));
+    EXPECT_EQ(w->runState().sportList(), QStringLiteral("30;307;2#"));
+    EXPECT_EQ(w->runState().sportEnergy(), Fixed4::fromDouble(307));
 }
 
 TEST_F(SportDialogTest, EmptyWeightKeepsTheDialogClosed)
 {
-    w->sportList = QStringLiteral("30;307;2#");
+    w->runState().setSportList(QStringLiteral("30;307;2#"));
     p->GewichtEdit->setMaskText(QString());
     p->SportBtn->click();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(boxes.texts(QStringLiteral("error")), QStringList{QStringLiteral("'' ist kein gültiger Integerwert.")});
-    EXPECT_EQ(w->sportList, QStringLiteral("30;307;2#"));
+    EXPECT_EQ(w->runState().sportList(), QStringLiteral("30;307;2#"));
 }
 
 TEST_F(SportDialogTest, ListLayout)

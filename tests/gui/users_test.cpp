@@ -1,8 +1,8 @@
 #include "app/PassRequestFrm.h"
 #include "app/User2Frm.h"
 #include "energy/EnergyPage.h"
-#include "energy/MaskEdit.h"
-#include "energy/RadioGroup.h"
+#include "gui/MaskEdit.h"
+#include "gui/RadioGroup.h"
 #include "energy_fixture.h"
 #include "store/users.h"
 
@@ -65,29 +65,29 @@ protected:
             if (d->isVisible())
                 d->close();
         });
-        w.UserBtn->click();
+        w.userButton()->click();
     }
     void expectAnna(app::TZudorMainForm &w)
     {
-        energy::EnergyPage *p = w.EnergyPage;
+        energy::EnergyPage *p = w.energyPage();
         EXPECT_EQ(currentUser(w), kAnna);
-        EXPECT_EQ(w.UserLabel->text(), QStringLiteral("< Meier, Anna (60 kg) >"));
+        EXPECT_EQ(w.userLabel()->text(), QStringLiteral("< Meier, Anna (60 kg) >"));
         EXPECT_EQ(p->GewichtEdit->maskText(), QStringLiteral("60 "));
         EXPECT_EQ(p->GeschlechtGroup->itemIndex(), 1);
         EXPECT_EQ(p->TaetigkeitGroup->itemIndex(), 0);
         EXPECT_EQ(p->StundenEdit->maskText(), QStringLiteral("8 "));
         EXPECT_TRUE(p->SumKcalCheckBox->isChecked());
         EXPECT_EQ(p->GesamtLabel->text(), QStringLiteral("1629"));
-        EXPECT_EQ(w.calcEnergy, Fixed4::fromDouble(1629));
+        EXPECT_EQ(w.runState().calculatorTotal(), Fixed4::fromDouble(1629));
         EXPECT_EQ(group(w), QStringLiteral("Schwangere ab 4. Monat"));
-        EXPECT_EQ(w.sportEnergy, Fixed4());
-        EXPECT_TRUE(w.sportList.isEmpty());
+        EXPECT_EQ(w.runState().sportEnergy(), Fixed4());
+        EXPECT_TRUE(w.runState().sportList().isEmpty());
     }
     void expectBernd(app::TZudorMainForm &w)
     {
-        energy::EnergyPage *p = w.EnergyPage;
+        energy::EnergyPage *p = w.energyPage();
         EXPECT_EQ(currentUser(w), kBernd);
-        EXPECT_EQ(w.UserLabel->text(), QStringLiteral("< Meier, Bernd (80 kg) >"));
+        EXPECT_EQ(w.userLabel()->text(), QStringLiteral("< Meier, Bernd (80 kg) >"));
         EXPECT_EQ(p->GewichtEdit->maskText(), QStringLiteral("80 "));
         EXPECT_EQ(p->GeschlechtGroup->itemIndex(), 0);
         EXPECT_EQ(p->TaetigkeitGroup->itemIndex(), 1);
@@ -96,10 +96,10 @@ protected:
         EXPECT_EQ(p->GULabel->text(), QStringLiteral("1920"));
         EXPECT_EQ(p->AULabel->text(), QStringLiteral("1034"));
         EXPECT_EQ(p->GesamtLabel->text(), QStringLiteral("2954"));
-        EXPECT_EQ(w.calcEnergy, Fixed4::fromDouble(2954));
+        EXPECT_EQ(w.runState().calculatorTotal(), Fixed4::fromDouble(2954));
         EXPECT_EQ(group(w), QStringLiteral("Männer 19-24"));
-        EXPECT_EQ(w.sportEnergy, Fixed4::fromDouble(250));
-        EXPECT_EQ(w.sportList, QStringLiteral("40;250;1#"));
+        EXPECT_EQ(w.runState().sportEnergy(), Fixed4::fromDouble(250));
+        EXPECT_EQ(w.runState().sportList(), QStringLiteral("40;250;1#"));
     }
 };
 
@@ -109,14 +109,14 @@ TEST_F(UsersTest, StartLoadsTheUserOfTheOptionsFile)
 {
     auto w = start();
     expectAnna(*w);
-    EXPECT_TRUE(w->useCalculatorTotal());
+    EXPECT_TRUE(w->runState().useCalculatorTotal());
 }
 
 TEST_F(UsersTest, FirstShowOpensTheSelectionAndChoosingBerndLoadsHisSettings)
 {
     auto w = start();
     // A change on the page belongs to Anna and is stored before the dialog opens.
-    w->EnergyPage->GewichtEdit->setMaskText(QStringLiteral("62 "));
+    w->energyPage()->GewichtEdit->setMaskText(QStringLiteral("62 "));
     QStringList listed;
     QString proposed;
     QString title;
@@ -130,7 +130,7 @@ TEST_F(UsersTest, FirstShowOpensTheSelectionAndChoosingBerndLoadsHisSettings)
         d->OKBtn->click();
     });
     w->show();
-    QTRY_VERIFY(!w->firstShow);
+    QTRY_VERIFY(!w->firstShowPending());
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
     EXPECT_EQ(title, QStringLiteral("Benutzerauswahl"));
     EXPECT_EQ(listed, (QStringList{kAnna, kBernd}));
@@ -151,7 +151,7 @@ TEST_F(UsersTest, CloseBoxKeepsThePreviousUser)
         d->NameCombo->setCurrentIndex(1);
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     expectAnna(*w);
 }
 
@@ -165,7 +165,7 @@ TEST_F(UsersTest, EnterAndEscBothPressOK)
             if (d->isVisible())
                 d->close();
         });
-        w->UserBtn->click();
+        w->userButton()->click();
         EXPECT_EQ(currentUser(*w), entry);
     }
     expectAnna(*w);
@@ -200,7 +200,7 @@ TEST_F(UsersTest, NonEmptyPasswordIsRefused)
         stayedOpen = d->isVisible();
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].kind, QStringLiteral("dlg"));
@@ -222,7 +222,7 @@ TEST_F(UsersTest, SurnameWithACommaCannotBeChosen)
         stayedOpen = d->isVisible();
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(boxes.shown.isEmpty());
     expectAnna(*w);
@@ -232,8 +232,8 @@ TEST_F(UsersTest, EmptyUserTableGetsAnUnnamedUser)
 {
     withTables([](store::Tables &t) { t.UserTable.emptyTable(); });
     auto w = start();
-    energy::EnergyPage *p = w->EnergyPage;
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< ,  ( kg) >"));
+    energy::EnergyPage *p = w->energyPage();
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< ,  ( kg) >"));
     EXPECT_EQ(p->GewichtEdit->maskText().trimmed(), QString());
     EXPECT_EQ(p->StundenEdit->maskText().trimmed(), QString());
     EXPECT_EQ(p->GeschlechtGroup->itemIndex(), 0);
@@ -245,10 +245,10 @@ TEST_F(UsersTest, EmptyUserTableGetsAnUnnamedUser)
         listed = entries(d->NameCombo);
         d->OKBtn->click();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     EXPECT_EQ(listed, QStringList{QStringLiteral(", ")});
     EXPECT_EQ(w->tables()->UserTable.recordCount(), 1);
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< ,  ( kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< ,  ( kg) >"));
 }
 
 TEST_F(UsersTest, ManagementInsertsAUserWhoCanThenBeChosen)
@@ -274,12 +274,12 @@ TEST_F(UsersTest, ManagementInsertsAUserWhoCanThenBeChosen)
         proposed = d->NameCombo->currentText();
         d->OKBtn->click();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     EXPECT_EQ(title, QStringLiteral("Benutzer"));
     EXPECT_EQ(after, (QStringList{kAnna, kBernd, QStringLiteral("Schulz, Clara")}));
     EXPECT_EQ(proposed, QStringLiteral("Schulz, Clara"));
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Schulz, Clara (70 kg) >"));
-    EXPECT_EQ(w->EnergyPage->GewichtEdit->maskText(), QStringLiteral("70 "));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Schulz, Clara (70 kg) >"));
+    EXPECT_EQ(w->energyPage()->GewichtEdit->maskText(), QStringLiteral("70 "));
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
@@ -306,7 +306,7 @@ TEST_F(UsersTest, DuplicateNameShowsTheEngineErrorAndStaysInEditing)
         d->SpeedButton1->click();
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     EXPECT_EQ(stateAfterNext, store::Table::State::Edit);
     EXPECT_EQ(shownFirstName, QStringLiteral("Anna"));
     EXPECT_TRUE(openAfterFertig);
@@ -332,7 +332,7 @@ TEST_F(UsersTest, DeletingTheCurrentUserMakesTheFirstRemainingOneCurrent)
         EXPECT_EQ(entries(d->NameCombo), QStringList{kBernd});
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     const QStringList asked = boxes.texts(QStringLiteral("dlg"));
     ASSERT_EQ(asked, QStringList{QStringLiteral("Datensatz löschen?")});
     EXPECT_EQ(boxes.shown[0].type, gui::Dialogs::Type::Confirmation);
@@ -353,7 +353,7 @@ TEST_F(UsersTest, CancelledDeleteKeepsTheUser)
         d->SpeedButton1->click();
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     EXPECT_EQ(w->tables()->UserTable.recordCount(), 2);
     expectAnna(*w);
 }
@@ -374,13 +374,13 @@ TEST_F(UsersTest, DeletingEveryUserLeavesAnUnnamedUserWithThePageSettings)
         EXPECT_TRUE(d->isVisible());
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     store::Table &users = w->tables()->UserTable;
     ASSERT_EQ(users.recordCount(), 1);
     EXPECT_EQ(store::userEntry(users), QStringLiteral(", "));
     EXPECT_EQ(users.asString(QStringLiteral("Gewicht")), QStringLiteral("60"));
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< ,  (60 kg) >"));
-    EXPECT_EQ(w->EnergyPage->GewichtEdit->maskText(), QStringLiteral("60 "));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< ,  (60 kg) >"));
+    EXPECT_EQ(w->energyPage()->GewichtEdit->maskText(), QStringLiteral("60 "));
 }
 
 TEST_F(UsersTest, WeightChangedInTheManagementReachesThePage)
@@ -395,12 +395,12 @@ TEST_F(UsersTest, WeightChangedInTheManagementReachesThePage)
         d->SpeedButton1->click();
         d->close();
     });
-    w->UserBtn->click();
-    EXPECT_EQ(w->EnergyPage->GewichtEdit->maskText(), QStringLiteral("58 "));
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (58 kg) >"));
+    w->userButton()->click();
+    EXPECT_EQ(w->energyPage()->GewichtEdit->maskText(), QStringLiteral("58 "));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Meier, Anna (58 kg) >"));
     w->close();
     auto again = start();
-    EXPECT_EQ(again->EnergyPage->GewichtEdit->maskText(), QStringLiteral("58 "));
+    EXPECT_EQ(again->energyPage()->GewichtEdit->maskText(), QStringLiteral("58 "));
 }
 
 TEST_F(UsersTest, NavigatorWalksTheRecordsAndStoresOnTheWay)
@@ -427,7 +427,7 @@ TEST_F(UsersTest, NavigatorWalksTheRecordsAndStoresOnTheWay)
         d->SpeedButton1->click();
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     EXPECT_EQ(seen, (QStringList{QStringLiteral("Anna"), QStringLiteral("Bernd"), QStringLiteral("Kassel"),
                                  QStringLiteral("Bernd"), QStringLiteral("34119"), QString()}));
     EXPECT_TRUE(boxes.shown.isEmpty());
@@ -449,7 +449,7 @@ TEST_F(UsersTest, PersonalDataButtonOpensTheGroupChoiceForTheUserShown)
         d->SpeedButton1->click();
         d->close();
     });
-    w->UserBtn->click();
+    w->userButton()->click();
     EXPECT_TRUE(opened);
     expectAnna(*w);
 }
@@ -484,8 +484,8 @@ TEST_F(UsersTest, AUserWithoutWeightDoesNotInheritThePreviousTotal)
     EXPECT_EQ(target(), QStringLiteral("1629")); // Anna's calculator total
     choose(*w, QStringLiteral("Schulz, Dora"));
     // Dora's inputs give no total: the day takes her group's energy.
-    EXPECT_EQ(w->calcEnergy, Fixed4());
-    EXPECT_TRUE(w->EnergyPage->GesamtLabel->text().isEmpty());
+    EXPECT_EQ(w->runState().calculatorTotal(), Fixed4());
+    EXPECT_TRUE(w->energyPage()->GesamtLabel->text().isEmpty());
     EXPECT_EQ(target(), QStringLiteral("2760"));
 }
 
@@ -496,9 +496,9 @@ TEST_F(UsersTest, NamesThatDifferInLetterCaseAreDifferentUsers)
     addUsers({loud});
     auto w = start();
     choose(*w, QStringLiteral("MEIER, ANNA"));
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< MEIER, ANNA (90 kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< MEIER, ANNA (90 kg) >"));
     choose(*w, kAnna);
-    EXPECT_EQ(w->UserLabel->text(), QStringLiteral("< Meier, Anna (60 kg) >"));
+    EXPECT_EQ(w->userLabel()->text(), QStringLiteral("< Meier, Anna (60 kg) >"));
 }
 
 TEST_F(UsersTest, StoredValuesOutOfRangeAndGroupsInAnotherCase)
@@ -510,7 +510,7 @@ TEST_F(UsersTest, StoredValuesOutOfRangeAndGroupsInAnotherCase)
     addUsers({clara});
     writeOptions(QStringLiteral("Schulz"), QStringLiteral("Clara"));
     auto w = start();
-    energy::EnergyPage *p = w->EnergyPage;
+    energy::EnergyPage *p = w->energyPage();
     EXPECT_EQ(p->GeschlechtGroup->itemIndex(), 1);
     EXPECT_EQ(p->TaetigkeitGroup->itemIndex(), -1);
     EXPECT_EQ(p->GULabel->text(), QStringLiteral("1636"));

@@ -7,6 +7,7 @@
 #include "app/ZudorMainFrm.h"
 #include "core/clock.h"
 #include "gui/dialogs.h"
+#include "support/modal.h"
 #include "support/scripteddialogs.h"
 #include "support/testdata.h"
 
@@ -39,10 +40,16 @@ protected:
         Clock::reset();
     }
 
+    template<typename T>
+    static void whenModal(std::function<void(T *)> f)
+    {
+        test::whenModal<T>(std::move(f));
+    }
+
     // The main window on the test's program directory.
     std::unique_ptr<app::TZudorMainForm> newMainWindow(int screenWidth = 1024)
     {
-        app::StartOptions o;
+        app::LaunchOptions o;
         o.programDir = dir.path();
         o.screenWidth = screenWidth;
         return std::make_unique<app::TZudorMainForm>(o);

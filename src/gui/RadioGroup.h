@@ -8,7 +8,7 @@ class QButtonGroup;
 class QGridLayout;
 class QRadioButton;
 
-namespace torval::energy {
+namespace torval::gui {
 
 // A framed choice of one item among several, laid out in columns; the item
 // index is -1 when none is chosen.
@@ -40,4 +40,4 @@ private:
     QList<QRadioButton *> m_items;
 };
 
-} // namespace torval::energy
+} // namespace torval::gui

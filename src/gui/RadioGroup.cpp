@@ -4,7 +4,7 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
-namespace torval::energy {
+namespace torval::gui {
 
 RadioGroup::RadioGroup(const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
 {
@@ -63,4 +63,4 @@ void RadioGroup::setItemIndex(int index)
     m_items.at(index)->setChecked(true);
 }
 
-} // namespace torval::energy
+} // namespace torval::gui

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-namespace torval::energy {
+namespace torval::gui {
 
 // A field of a few digit places, each optional. Its text is read as shown:
 // unfilled places are blanks ("75 " in a field of three places), and a blank
@@ -13,7 +13,7 @@ class MaskEdit final : public QLineEdit
     Q_DISABLE_COPY_MOVE(MaskEdit)
 
 public:
-    MaskEdit(int places, QWidget *parent = nullptr);
+    explicit MaskEdit(int places, QWidget *parent = nullptr);
 
     // The text with its blanks.
     QString maskText() const { return displayText(); }
@@ -24,4 +24,4 @@ Q_SIGNALS:
     void changed();
 };
 
-} // namespace torval::energy
+} // namespace torval::gui

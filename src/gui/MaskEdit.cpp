@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-namespace torval::energy {
+namespace torval::gui {
 
 MaskEdit::MaskEdit(int places, QWidget *parent) : QLineEdit(parent)
 {
@@ -13,4 +13,4 @@ MaskEdit::MaskEdit(int places, QWidget *parent) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, [this] { Q_EMIT changed(); });
 }
 
-} // namespace torval::energy
+} // namespace torval::gui
