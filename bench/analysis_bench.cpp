@@ -29,7 +29,11 @@ class NoBoxes final : public gui::Dialogs
 public:
     void showMessage(const QString &) override { ++shown; }
     void showError(const QString &) override { ++shown; }
-    Button messageDlg(const QString &, Type, int) override { ++shown; return Yes; }
+    Button messageDlg(const QString &, Type, int) override
+    {
+        ++shown;
+        return Yes;
+    }
     std::optional<QString> inputQuery(const QString &, const QString &, const QString &) override { return {}; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }

@@ -8,9 +8,9 @@
 // Targets: NSComboChange median at most 50 ms, and the statement through the
 // query handle at most 1.5 × the sqlite3 shell's time for it.
 
-#include "foodgen.h"
 #include "core/bestlist.h"
 #include "core/catalogue.h"
+#include "foodgen.h"
 #include "gui/sortedcombobox.h"
 #include "info/BestListPage.h"
 #include "store/bestlistquery.h"
@@ -113,16 +113,15 @@ int main(int argc, char **argv)
         page.NSComboChange();
         const double firstRun = first.nsecsElapsed() / 1e6;
         const double handler = median(timeRuns(runs, [&] { page.NSComboChange(); }));
-        const double first21 =
-            median(timeRuns(runs, [&] { store::rankedFoods(tables, column, kBestListPositions); }));
+        const double first21 = median(timeRuns(runs, [&] { store::rankedFoods(tables, column, kBestListPositions); }));
         const double all = median(timeRuns(std::max(3, runs / 3), [&] { store::rankedFoods(tables, column, -1); }));
         double cli = 0, cliLimit = 0;
         if (!shell.isEmpty()) {
             cli = median(shellRuns(shell, dbFile, bestListSql(column), runs));
             cliLimit = median(shellRuns(shell, dbFile, bestListSql(column) + QStringLiteral(" LIMIT 21"), runs));
         }
-        std::printf("%-12s %10.1f %14.1f %10.1f %10.1f %10.1f %14.1f\n", qPrintable(column), firstRun, handler,
-                    first21, all, cli, cliLimit);
+        std::printf("%-12s %10.1f %14.1f %10.1f %10.1f %10.1f %14.1f\n", qPrintable(column), firstRun, handler, first21,
+                    all, cli, cliLimit);
         if (handler > 50.0) {
             std::printf("  NSComboChange over 50 ms\n");
             ok = false;

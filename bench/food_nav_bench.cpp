@@ -1,7 +1,7 @@
 // The food search and the category change of the page "Einzelanalysen" over
 // 100,000 generated foods, through the real page.
-#include "foodgen.h"
 #include "fooddb/FoodPage.h"
+#include "foodgen.h"
 #include "gui/sortedcombobox.h"
 #include "store/foodlookup.h"
 #include "store/tables.h"
@@ -84,8 +84,24 @@ void SearchSingleMatch(benchmark::State &state)
     }
 }
 
+// Words full of wildcards: the search must stay as fast as an ordinary word
+// (a backtracking matcher took minutes on the first of them).
+void SearchWildcardWords(benchmark::State &state)
+{
+    static const QString words[] = {QStringLiteral("_%_%_%_%_%_%_%§"), QStringLiteral("%_%_%_%_%_%_%_%_%_%_%_%x"),
+                                    QStringLiteral("a%b%c%d%e%f%g%h%i%j%k%l")};
+    World &w = world();
+    const QString &word = words[state.range(0)];
+    for (auto _ : state) {
+        const QStringList names = torval::store::searchFoodNames(w.tables->Query1, word);
+        benchmark::DoNotOptimize(names.size());
+        state.counters["matches"] = double(names.size());
+    }
+}
+
 } // namespace
 
+BENCHMARK(SearchWildcardWords)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(CategoryChange)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(SearchManyMatches)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(SearchFewMatches)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -1,6 +1,7 @@
 #include "AnalyseLoadFrm.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
+#include "gui/widgets.h"
 #include "store/analyses.h"
 #include "store/tables.h"
 
@@ -52,15 +53,10 @@ TAnalyseLoadForm::TAnalyseLoadForm(store::Tables &tables, QWidget *parent) : QDi
     rl->addWidget(ByDateRadio);
     rl->addStretch(1);
 
-    Button1 = new QPushButton(QStringLiteral("Laden"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = gui::namedButton(QStringLiteral("Button1"), QStringLiteral("Laden"), QString(), this);
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Löschen"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-    Button3 = new QPushButton(QStringLiteral("Abbrechen"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setAutoDefault(false);
+    Button2 = gui::namedButton(QStringLiteral("Button2"), QStringLiteral("Löschen"), QString(), this);
+    Button3 = gui::namedButton(QStringLiteral("Button3"), QStringLiteral("Abbrechen"), QString(), this);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, [this] { gui::guarded([this] { Button2Click(); }); });
     connect(Button3, &QPushButton::clicked, this, &QDialog::reject);

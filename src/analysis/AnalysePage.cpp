@@ -65,17 +65,21 @@ AnalysePage::AnalysePage(store::Tables &tables, RunState &run, QWidget *parent)
     buildUi();
     gui::setPageDefaultButton(this, SearchBtn2);
     const std::pair<QPushButton *, void (AnalysePage::*)()> handlers[] = {
-        {AddBtn, &AnalysePage::AddBtnClick},           {MengenBtn, &AnalysePage::MengenBtnClick},
-        {MengeBtn, &AnalysePage::MengeBtnClick},       {DeleteBtn, &AnalysePage::DeleteBtnClick},
-        {DeleteAllBtn, &AnalysePage::DeleteAllBtnClick}, {PersDatenBtn, &AnalysePage::PersDatenBtnClick},
-        {AuswertgBtn, &AnalysePage::AuswertgBtnClick}, {SaveBtn, &AnalysePage::SaveBtnClick},
-        {LoadBtn, &AnalysePage::LoadBtnClick},         {SpeedButton1, &AnalysePage::SpeedButton1Click},
+        {AddBtn, &AnalysePage::AddBtnClick},
+        {MengenBtn, &AnalysePage::MengenBtnClick},
+        {MengeBtn, &AnalysePage::MengeBtnClick},
+        {DeleteBtn, &AnalysePage::DeleteBtnClick},
+        {DeleteAllBtn, &AnalysePage::DeleteAllBtnClick},
+        {PersDatenBtn, &AnalysePage::PersDatenBtnClick},
+        {AuswertgBtn, &AnalysePage::AuswertgBtnClick},
+        {SaveBtn, &AnalysePage::SaveBtnClick},
+        {LoadBtn, &AnalysePage::LoadBtnClick},
+        {SpeedButton1, &AnalysePage::SpeedButton1Click},
         {SpeedButton2, &AnalysePage::SpeedButton2Click},
     };
     for (const auto &[button, handler] : handlers)
         gui::onClick(button, this, handler);
-    connect(NMListBox, &QTreeWidget::itemDoubleClicked, this,
-            [this] { gui::guarded([this] { MengeBtnClick(); }); });
+    connect(NMListBox, &QTreeWidget::itemDoubleClicked, this, [this] { gui::guarded([this] { MengeBtnClick(); }); });
     connect(NSListBox, &QTreeWidget::itemDoubleClicked, this,
             [this] { gui::guarded([this] { NSListBoxDblClick(); }); });
 }
@@ -85,8 +89,9 @@ void AnalysePage::buildUi()
     // Left: choosing a food and its amount.
     auto *panel = new gui::ChooserPanel(
         QStringLiteral("Nahrungsmittel wählen"),
-        {QStringLiteral("KategorieCombo2"), QStringLiteral("&Kategorie:"), QStringLiteral("Nahrungsmittelkategorie auswählen"),
-         QStringLiteral("ProduktCombo2"), QStringLiteral("&Produkt:"), QStringLiteral("Produkt der aktuellen Kategorie auswählen"),
+        {QStringLiteral("KategorieCombo2"), QStringLiteral("&Kategorie:"),
+         QStringLiteral("Nahrungsmittelkategorie auswählen"), QStringLiteral("ProduktCombo2"),
+         QStringLiteral("&Produkt:"), QStringLiteral("Produkt der aktuellen Kategorie auswählen"),
          QStringLiteral("SearchEdit2"), QStringLiteral("Schnellsuche über ein Suchwort, Enter wenn fertig"),
          QStringLiteral("SearchBtn2"), QStringLiteral("Suche wird mit obigem Wort gestartet (Enter)")},
         this);
@@ -95,7 +100,8 @@ void AnalysePage::buildUi()
     ProduktCombo2 = panel->items;
     SearchEdit2 = panel->search;
     SearchBtn2 = panel->searchButton;
-    m_chooser = new fooddb::FoodChooser(m_tables, panel, [this] { ProduktCombo2Change(); }, this);
+    m_chooser = new fooddb::FoodChooser(
+        m_tables, panel, [this] { ProduktCombo2Change(); }, this);
     MengenEdit = new QLineEdit(QStringLiteral("100"), panel);
     MengenEdit->setObjectName(QStringLiteral("MengenEdit"));
     // Whole grams of up to four digits when typed; what the program writes
@@ -105,9 +111,9 @@ void AnalysePage::buildUi()
     MengenEdit->setAlignment(kRight);
     MengenEdit->setMaximumWidth(MengenEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
     MengenBtn = gui::namedButton(QStringLiteral("MengenBtn"), QStringLiteral("Alternative Mengenangaben"),
-                           QStringLiteral("Mengenangaben für Löffel, Gemüse oder Brotscheiben"), panel);
+                                 QStringLiteral("Mengenangaben für Löffel, Gemüse oder Brotscheiben"), panel);
     AddBtn = gui::namedButton(QStringLiteral("AddBtn"), QStringLiteral("&Gewähltes Produkt hinzufügen"),
-                        QStringLiteral("Produkt nach rechts in die Tagesanalyse übernehmen"), panel);
+                              QStringLiteral("Produkt nach rechts in die Tagesanalyse übernehmen"), panel);
     BtnHelp5 = gui::helpButton(QStringLiteral("BtnHelp5"), 9, this);
 
     QVBoxLayout *pl = panel->panelLayout();
@@ -123,17 +129,17 @@ void AnalysePage::buildUi()
     auto *actions = new QGroupBox(QStringLiteral("Tagesanalyse"), this);
     actions->setObjectName(QStringLiteral("ActionPanel"));
     PersDatenBtn = gui::namedButton(QStringLiteral("PersDatenBtn"), QStringLiteral("Persönliche Daten (Bedarf)"),
-                              QStringLiteral("Personenkreis für die Soll-Werte auswählen"), actions);
+                                    QStringLiteral("Personenkreis für die Soll-Werte auswählen"), actions);
     AuswertgBtn = gui::namedButton(QStringLiteral("AuswertgBtn"), QStringLiteral("Gesamtauswertung"),
-                             QStringLiteral("Schriftliche Auswertung des Tages im Editor"), actions);
+                                   QStringLiteral("Schriftliche Auswertung des Tages im Editor"), actions);
     SaveBtn = gui::namedButton(QStringLiteral("SaveBtn"), QStringLiteral("Analyse speichern ..."),
-                         QStringLiteral("Die Nahrungsmittel dieses Tages speichern"), actions);
+                               QStringLiteral("Die Nahrungsmittel dieses Tages speichern"), actions);
     LoadBtn = gui::namedButton(QStringLiteral("LoadBtn"), QStringLiteral("Analyse laden ..."),
-                         QStringLiteral("Einen gespeicherten Tag laden oder löschen"), actions);
+                               QStringLiteral("Einen gespeicherten Tag laden oder löschen"), actions);
     SpeedButton1 = gui::namedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Tabelle Nährstoffe"),
-                              QStringLiteral("Die Nährstoffe des Tages drucken"), actions);
+                                    QStringLiteral("Die Nährstoffe des Tages drucken"), actions);
     SpeedButton2 = gui::namedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Nahrungsmittel-/Einkaufsliste"),
-                              QStringLiteral("Die Nahrungsmittel des Tages drucken"), actions);
+                                    QStringLiteral("Die Nahrungsmittel des Tages drucken"), actions);
     auto *al = new QGridLayout(actions);
     al->setSpacing(3);
     int row = 0;
@@ -152,16 +158,18 @@ void AnalysePage::buildUi()
                             this);
     hint->setObjectName(QStringLiteral("HintLabel"));
     hint->setWordWrap(true);
-    NMListBox = makeList(QStringLiteral("NMListBox"), {QStringLiteral("Nahrungsmittel"), QStringLiteral("Menge (g)")},
-                         this);
+    NMListBox =
+        makeList(QStringLiteral("NMListBox"), {QStringLiteral("Nahrungsmittel"), QStringLiteral("Menge (g)")}, this);
     NMListBox->headerItem()->setTextAlignment(1, kRight);
     NMListBox->header()->setStretchLastSection(false);
     NMListBox->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     NMListBox->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     auto *intakeLabel = gui::buddyLabel(QStringLiteral("&Nahrungsaufnahme eines Tages:"), NMListBox, this);
     MengeBtn = gui::namedButton(QStringLiteral("MengeBtn"), QStringLiteral("Menge ändern"), QString(), this);
-    DeleteBtn = gui::namedButton(QStringLiteral("DeleteBtn"), QStringLiteral("Gewählten Eintrag löschen"), QString(), this);
-    DeleteAllBtn = gui::namedButton(QStringLiteral("DeleteAllBtn"), QStringLiteral("Alle Einträge löschen"), QString(), this);
+    DeleteBtn =
+        gui::namedButton(QStringLiteral("DeleteBtn"), QStringLiteral("Gewählten Eintrag löschen"), QString(), this);
+    DeleteAllBtn =
+        gui::namedButton(QStringLiteral("DeleteAllBtn"), QStringLiteral("Alle Einträge löschen"), QString(), this);
 
     auto *ratio = new QGroupBox(QStringLiteral("Nährstoffverhältnis:"), this);
     ratio->setObjectName(QStringLiteral("RatioPanel"));
@@ -290,8 +298,7 @@ int AnalysePage::selectedLine() const
 
 void AnalysePage::RecalcAnalyse()
 {
-    const RecalcResult r =
-        store::recalcDay(m_tables, m_lines, m_run.useCalculatorTotal(), m_run.calculatorTotal());
+    const RecalcResult r = store::recalcDay(m_tables, m_lines, m_run.useCalculatorTotal(), m_run.calculatorTotal());
     for (const QString &message : r.messages)
         gui::dialogs().showMessage(message);
     if (r.error) {
@@ -372,8 +379,8 @@ void AnalysePage::MengeBtnClick()
         return;
     }
     const IntakeLine line = splitIntakeLine(m_lines.at(index));
-    const auto answer = gui::dialogs().inputQuery(QStringLiteral("Eingabe"), QStringLiteral("Neue Menge (in Gramm):"),
-                                                  line.amount);
+    const auto answer =
+        gui::dialogs().inputQuery(QStringLiteral("Eingabe"), QStringLiteral("Neue Menge (in Gramm):"), line.amount);
     if (!answer)
         return;
     m_lines[index] = withAmount(m_lines.at(index), *answer);

@@ -30,10 +30,10 @@ namespace torval::analysis {
 // page then leaves it out.
 struct AnalyseHost
 {
-    std::function<void()> persDatenBtnClick;                   // choose the person group
+    std::function<void()> persDatenBtnClick; // choose the person group
     std::function<void(const QString &path)> openInReportEditor;
     std::function<void(const QString &column)> showNutrientDetails; // Nahrung.adt column of the nutrient
-    QString programDir;                                        // where "Auswertg.txt" goes
+    QString programDir;                                             // where "Auswertg.txt" goes
 };
 
 // The page "Tagesanalysen": what was eaten on one day, its totals against the

@@ -4,6 +4,7 @@
 #include "core/numfmt.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
+#include "gui/widgets.h"
 #include "store/analyses.h"
 
 #include <QFormLayout>
@@ -38,12 +39,9 @@ TAnalyseSaveForm::TAnalyseSaveForm(store::Tables &tables, const QStringList &lin
     AutorEdit->setText(QStringLiteral("Hauptbenutzer"));
     InfoEdit->setText(QStringLiteral("Anzahl der einbezogenen Nahrungsmittel: ") + QString::number(lines.size()));
 
-    SaveBtn = new QPushButton(QStringLiteral("&Speichern"), this);
-    SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
+    SaveBtn = gui::namedButton(QStringLiteral("SaveBtn"), QStringLiteral("&Speichern"), QString(), this);
     SaveBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setAutoDefault(false);
+    CancelBtn = gui::namedButton(QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"), QString(), this);
     connect(SaveBtn, &QPushButton::clicked, this, [this] { gui::guarded([this] { SaveBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

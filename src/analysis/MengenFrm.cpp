@@ -1,6 +1,8 @@
 #include "MengenFrm.h"
-#include "core/numfmt.h"
 #include "core/measures.h"
+#include "core/numfmt.h"
+#include "gui/help.h"
+#include "gui/widgets.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -70,16 +72,11 @@ TMengenForm::TMengenForm(QWidget *parent) : QDialog(parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setBuddy(SpinEdit1);
 
-    TakeItBtn = new QPushButton(QStringLiteral("&Übernehmen"), this);
-    TakeItBtn->setObjectName(QStringLiteral("TakeItBtn"));
+    TakeItBtn = gui::namedButton(QStringLiteral("TakeItBtn"), QStringLiteral("&Übernehmen"), QString(), this);
     TakeItBtn->setDefault(true);
     TakeItBtn->setEnabled(false);
-    CloseBtn = new QPushButton(QStringLiteral("Schließen"), this);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-    CloseBtn->setAutoDefault(false);
-    BtnHelp5 = new QPushButton(QStringLiteral("F1 - Hilfe"), this);
-    BtnHelp5->setObjectName(QStringLiteral("BtnHelp5"));
-    BtnHelp5->setAutoDefault(false);
+    CloseBtn = gui::namedButton(QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QString(), this);
+    BtnHelp5 = gui::helpButton(QStringLiteral("BtnHelp5"), kHelpTopic, this);
     connect(TakeItBtn, &QPushButton::clicked, this, [this] {
         // Read before the dialog closes: leaving the field would put its
         // last whole number back.
@@ -88,7 +85,6 @@ TMengenForm::TMengenForm(QWidget *parent) : QDialog(parent)
         accept();
     });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BtnHelp5, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(kHelpTopic); });
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, BtnHelp5, &QPushButton::click);
 

@@ -36,10 +36,6 @@ public:
     QPushButton *CloseBtn;
     QPushButton *BtnHelp5;
 
-Q_SIGNALS:
-    // "F1 - Hilfe" or F1: the help topic of the dialog.
-    void helpRequested(int topic);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -3,6 +3,8 @@
 #include "ZudorMainFrm.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
+#include "gui/help.h"
+#include "gui/widgets.h"
 #include "store/tables.h"
 #include "store/users.h"
 
@@ -40,16 +42,11 @@ TPassRequestForm::TPassRequestForm(TZudorMainForm &main, QWidget *parent) : QDia
     PassEdit->hide();
     PassLabel->hide();
 
-    SpeedButton1 = new QPushButton(QStringLiteral("Benutzerverwaltung ..."), this);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setAutoDefault(false);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    SpeedButton1 =
+        gui::namedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Benutzerverwaltung ..."), QString(), this);
+    OKBtn = gui::namedButton(QStringLiteral("OKBtn"), QStringLiteral("OK"), QString(), this);
     OKBtn->setDefault(true);
-    BtnHelp = new QPushButton(QStringLiteral("F1 - Hilfe"), this);
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-    BtnHelp->setAutoDefault(false);
-    BtnHelp->setProperty("helpTopic", 3);
+    BtnHelp = gui::helpButton(QStringLiteral("BtnHelp"), 3, this);
 
     auto *grid = new QGridLayout;
     grid->addWidget(NameLabel, 0, 0);

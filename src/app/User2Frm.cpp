@@ -2,6 +2,8 @@
 #include "ZudorMainFrm.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
+#include "gui/help.h"
+#include "gui/widgets.h"
 #include "store/tables.h"
 
 #include <QCloseEvent>
@@ -76,9 +78,8 @@ TUser2Form::TUser2Form(TZudorMainForm &main, QWidget *parent)
     }
     fields.at(3)->setFixedWidth(fields.at(3)->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
     pl->setColumnMinimumWidth(1, 280);
-    PersDatenBtn = new QPushButton(QStringLiteral("Persönliche Daten (Bedarf) ..."), more);
-    PersDatenBtn->setObjectName(QStringLiteral("PersDatenBtn"));
-    PersDatenBtn->setAutoDefault(false);
+    PersDatenBtn = gui::namedButton(QStringLiteral("PersDatenBtn"), QStringLiteral("Persönliche Daten (Bedarf) ..."),
+                                    QString(), more);
     ml->addWidget(PersDatenBtn, 0, 2);
     ml->setColumnStretch(3, 1);
 
@@ -105,13 +106,9 @@ TUser2Form::TUser2Form(TZudorMainForm &main, QWidget *parent)
     NavDelete = navButton(QStringLiteral("NavDelete"), QStringLiteral("−"), QStringLiteral("Datensatz löschen"));
     NavCancel = navButton(QStringLiteral("NavCancel"), QStringLiteral("✕"), QStringLiteral("Bearbeitung abbrechen"));
 
-    FertigBtn = new QPushButton(QStringLiteral("Fertig"), this);
-    FertigBtn->setObjectName(QStringLiteral("FertigBtn"));
+    FertigBtn = gui::namedButton(QStringLiteral("FertigBtn"), QStringLiteral("Fertig"), QString(), this);
     FertigBtn->setDefault(true);
-    BtnHelp = new QPushButton(QStringLiteral("F1 - Hilfe"), this);
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-    BtnHelp->setAutoDefault(false);
-    BtnHelp->setProperty("helpTopic", 3);
+    BtnHelp = gui::helpButton(QStringLiteral("BtnHelp"), 3, this);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(nav);

@@ -19,8 +19,7 @@ const QString kGroup = QStringLiteral("Gruppe");
 
 UserSession::UserSession(store::Tables &tables, RunState &run, const QString &programDir)
     : m_tables(tables), m_run(run), m_programDir(programDir)
-{
-}
+{}
 
 QString UserSession::optionsPath() const
 {
@@ -51,6 +50,10 @@ void UserSession::save(const store::UserSettings &page)
 {
     if (m_tables.readOnly() || !m_tables.UserTable.isOpen())
         return;
+    // Without a user, another program window may have stored one meanwhile:
+    // that one takes the settings rather than a second unnamed user.
+    if (!m_tables.UserTable.hasRecord() && m_tables.UserTable.state() == store::Table::State::Browse)
+        m_tables.UserTable.first();
     store::UserSettings s = page;
     if (m_tables.BedarfTable.isOpen() && m_tables.BedarfTable.hasRecord())
         s.group = m_tables.BedarfTable.asString(kGroup);

@@ -1,8 +1,8 @@
 #include "ZudorMainFrm.h"
 #include "PassRequestFrm.h"
 #include "UserSession.h"
-#include "animatFrm.h"
 #include "analysis/AnalysePage.h"
+#include "animatFrm.h"
 #include "core/groups.h"
 #include "core/runstate.h"
 #include "editor/REMain.h"
@@ -179,11 +179,11 @@ void TZudorMainForm::buildUi()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     // All eight captions stay visible at the window's starting width.
     PageControl1->setUsesScrollButtons(false);
-    PageControl1->tabBar()->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 3px 3px; border: 1px solid #b4b4b4; border-bottom: none;"
-        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e6e6e6; }"
-        "QTabBar::tab:selected { background: palette(base); }"
-        "QTabBar::tab:!selected { margin-top: 2px; }"));
+    PageControl1->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 3px 3px; border: 1px solid #b4b4b4; border-bottom: none;"
+                       " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e6e6e6; }"
+                       "QTabBar::tab:selected { background: palette(base); }"
+                       "QTabBar::tab:!selected { margin-top: 2px; }"));
     QFont tabFont = PageControl1->tabBar()->font();
     tabFont.setPointSizeF(tabFont.pointSizeF() * 0.9);
     PageControl1->tabBar()->setFont(tabFont);
@@ -213,7 +213,7 @@ void TZudorMainForm::buildUi()
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connect(f1, &QShortcut::activated, this, [this] {
-        static const char *const buttons[] = {"BtnHelp", "BtnHelp2", "BtnHelp3", "BtnHelp4",
+        static const char *const buttons[] = {"BtnHelp",  "BtnHelp2", "BtnHelp3", "BtnHelp4",
                                               "BtnHelp5", "BtnHelp6", "BtnHelp7", "BtnHelp8"};
         const int i = PageControl1->currentIndex();
         if (i >= 0 && i < 8)
@@ -279,15 +279,15 @@ void TZudorMainForm::FormCreate(const LaunchOptions &options)
         m_firstShow = true;        // 8
         m_run->setSportEnergy(Fixed4());
         m_run->setCalculatorTotal(Fixed4());
-        if (m_splash)              // 9
+        if (m_splash) // 9
             m_splash->start();
-        openTables();              // 11, with the pages
-        readOptionsFile();         // 12
-        LoadUserSettings();        // 13
-        FillCategoryChoosers();    // 15
-        showFirstCategory();       // 16
-        showFirstNutrients();      // 17
-        RecalcAnalyse();           // 19
+        openTables();           // 11, with the pages
+        readOptionsFile();      // 12
+        LoadUserSettings();     // 13
+        FillCategoryChoosers(); // 15
+        showFirstCategory();    // 16
+        showFirstNutrients();   // 17
+        RecalcAnalyse();        // 19
     } catch (const Error &e) {
         failure = e.message();
     } catch (const std::exception &e) {
@@ -328,8 +328,8 @@ void TZudorMainForm::openTables()
     // A data folder the program may not write to is shown all the same.
     const bool writable = store::Database::isWritable(dataDir());
     try {
-        m_tables = std::make_unique<store::Tables>(
-            dataDir(), writable ? store::Database::Mode::ReadWrite : store::Database::Mode::ReadOnly);
+        m_tables = std::make_unique<store::Tables>(dataDir(), writable ? store::Database::Mode::ReadWrite
+                                                                       : store::Database::Mode::ReadOnly);
         m_tables->openAll();
     } catch (...) {
         m_tables.reset();
@@ -573,7 +573,8 @@ void TZudorMainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (m_firstShow)
-        QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { FormShow(); }, Qt::QueuedConnection);
 }
 
 void TZudorMainForm::changeEvent(QEvent *event)

@@ -23,7 +23,7 @@ class AnalysePage;
 namespace torval::info {
 class BestListPage;
 class NutrientDetailsPage;
-}
+} // namespace torval::info
 namespace torval::energy {
 class EnergyPage;
 }

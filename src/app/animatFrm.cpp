@@ -8,8 +8,7 @@
 
 namespace torval::app {
 
-TAnimatForm::TAnimatForm(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TAnimatForm::TAnimatForm(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("animatForm"));
     setWindowTitle(QStringLiteral("Bitte warten..."));

@@ -1,13 +1,13 @@
 // TORVAL Ernährungsberater: program entry.
-#include "animatFrm.h"
 #include "ZudorMainFrm.h"
+#include "animatFrm.h"
 #include "gui/dialogs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTimer>
-#include <cstdio>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char **argv)
 {

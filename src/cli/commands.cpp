@@ -7,10 +7,10 @@
 #include "core/evaluation.h"
 #include "core/groups.h"
 #include "core/intake.h"
-#include "core/textfile.h"
 #include "core/numfmt.h"
-#include "store/bestlistquery.h"
+#include "core/textfile.h"
 #include "store/analyses.h"
+#include "store/bestlistquery.h"
 #include "store/foodlookup.h"
 #include "store/requirement.h"
 #include "store/tables.h"
@@ -162,8 +162,8 @@ int dietCommand(Context &c)
         || !c.args.contains(QStringLiteral("--to")))
         return usage(c.err);
     const QDate start = parseDate(o[QStringLiteral("--start")]);
-    const auto end = dietEndDate(start, o[QStringLiteral("--from")], o[QStringLiteral("--to")],
-                                 o[QStringLiteral("--kcal")]);
+    const auto end =
+        dietEndDate(start, o[QStringLiteral("--from")], o[QStringLiteral("--to")], o[QStringLiteral("--kcal")]);
     if (!end)
         return 1;
     c.out << formatDate(*end) << '\n';
@@ -258,12 +258,9 @@ int evaluateCommand(Context &c)
 const std::map<QString, Command> &commands()
 {
     static const std::map<QString, Command> map = {
-        {QStringLiteral("search"), searchCommand},
-        {QStringLiteral("analyse"), analyseCommand},
-        {QStringLiteral("evaluate"), evaluateCommand},
-        {QStringLiteral("food"), foodCommand},
-        {QStringLiteral("bestlist"), bestlistCommand},
-        {QStringLiteral("energy"), energyCommand},
+        {QStringLiteral("search"), searchCommand},     {QStringLiteral("analyse"), analyseCommand},
+        {QStringLiteral("evaluate"), evaluateCommand}, {QStringLiteral("food"), foodCommand},
+        {QStringLiteral("bestlist"), bestlistCommand}, {QStringLiteral("energy"), energyCommand},
         {QStringLiteral("diet"), dietCommand},
     };
     return map;

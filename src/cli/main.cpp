@@ -11,9 +11,9 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
-    const int rc = torval::cli::run(app.arguments().mid(1),
-                                    QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Data")),
-                                    out, err);
+    const int rc =
+        torval::cli::run(app.arguments().mid(1),
+                         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Data")), out, err);
     out.flush();
     err.flush();
     return rc;

@@ -24,7 +24,7 @@ QString bestListSql(const QString &column)
 QString requirementCaption(const QString &column)
 {
     return column.compare(QStringLiteral("Alkohol"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Höchstbetrag")
-                                                                                : QStringLiteral("Tagesbedarf");
+                                                                               : QStringLiteral("Tagesbedarf");
 }
 
 QString requirementText(const QString &requirement, const QString &unit)

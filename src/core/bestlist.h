@@ -50,7 +50,6 @@ std::optional<int> parsePrintCount(const QString &answer);
 QString invalidPrintCountText(const QString &answer);
 
 // Print rows: Text1 food name, Text2 unit, Text3 value, Text4 chooser entry.
-QList<QStringList> bestListPrintRows(const QList<RankedFood> &foods, const QString &unit,
-                                     const QString &entryText);
+QList<QStringList> bestListPrintRows(const QList<RankedFood> &foods, const QString &unit, const QString &entryText);
 
 } // namespace torval

@@ -41,8 +41,8 @@ const std::array<int, kNutrientCount> &chooserOrder()
     // Energie, Fett, Folsaeure, Harnsaeure, Kalium, Kohlenhydrate, Magnesium,
     // Natrium, Phosphor, Tier_EW, Unges_Fetts, Vitamin_A, Vitamin_B1,
     // Vitamin_B2, Vitamin_B6, Vitamin_C, Vitamin_E, Wasser, Zink
-    static const std::array<int, kNutrientCount> order = {
-        7, 10, 14, 19, 6, 16, 2, 0, 3, 21, 8, 12, 4, 13, 11, 15, 9, 5, 18, 22, 23, 24, 25, 20, 1, 17};
+    static const std::array<int, kNutrientCount> order = {7,  10, 14, 19, 6, 16, 2,  0,  3,  21, 8,  12, 4,
+                                                          13, 11, 15, 9,  5, 18, 22, 23, 24, 25, 20, 1,  17};
     return order;
 }
 
@@ -60,17 +60,20 @@ int findNutrient(const QString &text, F field, Qt::CaseSensitivity cs)
 
 int nutrientByColumn(const QString &column)
 {
-    return findNutrient(column, [](const Nutrient &n) { return n.column; }, Qt::CaseInsensitive);
+    return findNutrient(
+        column, [](const Nutrient &n) { return n.column; }, Qt::CaseInsensitive);
 }
 
 int nutrientByShortCaption(const QString &caption)
 {
-    return findNutrient(caption, [](const Nutrient &n) { return n.shortCaption; }, Qt::CaseInsensitive);
+    return findNutrient(
+        caption, [](const Nutrient &n) { return n.shortCaption; }, Qt::CaseInsensitive);
 }
 
 int nutrientByFullCaption(const QString &caption)
 {
-    return findNutrient(caption, [](const Nutrient &n) { return n.fullCaption; }, Qt::CaseInsensitive);
+    return findNutrient(
+        caption, [](const Nutrient &n) { return n.fullCaption; }, Qt::CaseInsensitive);
 }
 
 } // namespace torval

@@ -8,12 +8,12 @@ namespace torval {
 // One nutrient of the fixed catalogue.
 struct Nutrient
 {
-    const char16_t *column;        // field of Nahrung.adt, key of Naehrstoff.adt
-    const char16_t *bedarfColumn;  // field of Bedarf.adt
-    const char16_t *shortCaption;  // single-food page, details chooser
-    const char16_t *fullCaption;   // best-list chooser, result list
+    const char16_t *column;       // field of Nahrung.adt, key of Naehrstoff.adt
+    const char16_t *bedarfColumn; // field of Bedarf.adt
+    const char16_t *shortCaption; // single-food page, details chooser
+    const char16_t *fullCaption;  // best-list chooser, result list
     const char16_t *unit;
-    double fullScale;              // value at which the single-food bar is full
+    double fullScale; // value at which the single-food bar is full
 
     QString columnName() const { return QString::fromUtf16(column); }
     QString bedarfName() const { return QString::fromUtf16(bedarfColumn); }

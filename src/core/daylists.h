@@ -17,8 +17,8 @@ QList<QStringList> nutrientTableRows(const QStringList &resultLines);
 // line; the other three texts empty.
 QList<QStringList> shoppingListRows(const QStringList &intakeLines);
 
-QString nutrientTableReport();  // "Naehrstoff.frf"
-QString shoppingListReport();   // "Naehrmittel.frf"
+QString nutrientTableReport(); // "Naehrstoff.frf"
+QString shoppingListReport();  // "Naehrmittel.frf"
 QString emptyShoppingListMessage();
 
 } // namespace torval

@@ -47,9 +47,9 @@ const QStringList &activityNames();
 
 struct EnergyValues
 {
-    qint64 basal = 0;     // "Grundumsatz"
-    qint64 activity = 0;  // "Arbeitsumsatz"
-    qint64 total = 0;     // "Gesamtumsatz": A + B rounded as a whole
+    qint64 basal = 0;    // "Grundumsatz"
+    qint64 activity = 0; // "Arbeitsumsatz"
+    qint64 total = 0;    // "Gesamtumsatz": A + B rounded as a whole
     bool operator==(const EnergyValues &) const = default;
 };
 

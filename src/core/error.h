@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QByteArray>
+#include <QString>
 #include <stdexcept>
 
 namespace torval {
@@ -11,8 +11,7 @@ namespace torval {
 class Error : public std::runtime_error
 {
 public:
-    explicit Error(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit Error(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString &message() const noexcept { return m_message; }
 
 private:

@@ -8,17 +8,26 @@ namespace torval {
 // The 20 person groups in the order the group dialog offers them.
 inline const QStringList &groupNames()
 {
-    static const QStringList names = {
-        QStringLiteral("Säuglinge 0-3 Monate"), QStringLiteral("Säuglinge 4-12 Monate"),
-        QStringLiteral("Kinder 1-3 Jahre"),     QStringLiteral("Kinder 4-6 Jahre"),
-        QStringLiteral("Kinder 7-9 Jahre"),     QStringLiteral("Kinder 10-12 (w)"),
-        QStringLiteral("Kinder 10-12 (m)"),     QStringLiteral("Kinder 13-14 (w)"),
-        QStringLiteral("Kinder 13-14 (m)"),     QStringLiteral("Jugendliche 15-18 (w)"),
-        QStringLiteral("Jugendliche 15-18 (m)"), QStringLiteral("Schwangere ab 4. Monat"),
-        QStringLiteral("Frauen 19-24"),         QStringLiteral("Männer 19-24"),
-        QStringLiteral("Frauen 25-50"),         QStringLiteral("Männer 25-50"),
-        QStringLiteral("Frauen 51-65"),         QStringLiteral("Männer 51-65"),
-        QStringLiteral("Frauen >65"),           QStringLiteral("Männer >65")};
+    static const QStringList names = {QStringLiteral("Säuglinge 0-3 Monate"),
+                                      QStringLiteral("Säuglinge 4-12 Monate"),
+                                      QStringLiteral("Kinder 1-3 Jahre"),
+                                      QStringLiteral("Kinder 4-6 Jahre"),
+                                      QStringLiteral("Kinder 7-9 Jahre"),
+                                      QStringLiteral("Kinder 10-12 (w)"),
+                                      QStringLiteral("Kinder 10-12 (m)"),
+                                      QStringLiteral("Kinder 13-14 (w)"),
+                                      QStringLiteral("Kinder 13-14 (m)"),
+                                      QStringLiteral("Jugendliche 15-18 (w)"),
+                                      QStringLiteral("Jugendliche 15-18 (m)"),
+                                      QStringLiteral("Schwangere ab 4. Monat"),
+                                      QStringLiteral("Frauen 19-24"),
+                                      QStringLiteral("Männer 19-24"),
+                                      QStringLiteral("Frauen 25-50"),
+                                      QStringLiteral("Männer 25-50"),
+                                      QStringLiteral("Frauen 51-65"),
+                                      QStringLiteral("Männer 51-65"),
+                                      QStringLiteral("Frauen >65"),
+                                      QStringLiteral("Männer >65")};
     return names;
 }
 

@@ -94,8 +94,7 @@ QString formatGeneral(long double v)
 
 bool tryParseFloat(const QString &text, double *out)
 {
-    static const QRegularExpression re(
-        QStringLiteral("^\\s*([+-]?)(\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d+))?\\s*$"));
+    static const QRegularExpression re(QStringLiteral("^\\s*([+-]?)(\\d*)(?:,(\\d*))?(?:[eE]([+-]?\\d+))?\\s*$"));
     const auto m = re.match(text);
     if (!m.hasMatch())
         return false;

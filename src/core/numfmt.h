@@ -43,7 +43,12 @@ class Fixed4
 public:
     constexpr Fixed4() = default;
     static Fixed4 fromDouble(double v);
-    static constexpr Fixed4 fromRaw(qint64 raw) { Fixed4 f; f.m_raw = raw; return f; }
+    static constexpr Fixed4 fromRaw(qint64 raw)
+    {
+        Fixed4 f;
+        f.m_raw = raw;
+        return f;
+    }
     double toDouble() const { return double(m_raw) / 10000.0; }
     qint64 raw() const { return m_raw; }
     Fixed4 operator+(Fixed4 o) const;
@@ -51,7 +56,7 @@ public:
     Fixed4 &operator+=(Fixed4 o) { return *this = *this + o; }
     Fixed4 &operator-=(Fixed4 o) { return *this = *this - o; }
     bool operator==(const Fixed4 &) const = default;
-    auto operator<=>(const Fixed4 &) const = default;
+    auto operator<=>(const Fixed4 &) const = default; // NOLINT(modernize-use-nullptr): a false alarm on defaulted comparisons
     QString toString() const { return formatGeneral(toDouble()); }
 
 private:

@@ -9,15 +9,15 @@ namespace torval {
 // run; lines 7 to 9 are read at start.
 struct OptionsFile
 {
-    QString group;          // 1: current requirement group
-    QString weightText;     // 2: weight box text, mask blanks included
-    int sexIndex = 0;       // 3
-    int activityIndex = 0;  // 4
-    QString hoursText;      // 5: hours box text, mask blanks included
-    bool sumKcal = false;   // 6: "SumkcalCheckBox" / "not checked"
-    QString carried;        // 7: carried unchanged
-    QString name;           // 8: Name of the current user
-    QString firstName;      // 9: Vorname of the current user
+    QString group;         // 1: current requirement group
+    QString weightText;    // 2: weight box text, mask blanks included
+    int sexIndex = 0;      // 3
+    int activityIndex = 0; // 4
+    QString hoursText;     // 5: hours box text, mask blanks included
+    bool sumKcal = false;  // 6: "SumkcalCheckBox" / "not checked"
+    QString carried;       // 7: carried unchanged
+    QString name;          // 8: Name of the current user
+    QString firstName;     // 9: Vorname of the current user
 
     QStringList toLines() const;
     void write(const QString &path) const;

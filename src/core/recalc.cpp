@@ -10,10 +10,10 @@ namespace {
 
 // How each nutrient is named when its catalogue row is missing.
 constexpr std::array<const char16_t *, kNutrientCount> kMissingNames = {
-    u"Energie",   u"Wasser",     u"Eiweiss",    u"Fett",       u"Kohlenhydrate", u"Unges_FS",   u"Cholesterin",
-    u"Alkohol",   u"Harnsäure",  u"Tier_EW",    u"Ballaststoffe", u"Natrium",   u"Kalium",     u"Magnesium",
-    u"Calcium",   u"Phosphor",   u"Eisen",      u"Zink",       u"Vitamin A",     u"Carotin",    u"Vitamin E",
-    u"Folsäure",  u"Vitamin B1", u"Vitamin_B2", u"Vitamin_B6", u"Vitamin_C"};
+    u"Energie",  u"Wasser",     u"Eiweiss",    u"Fett",          u"Kohlenhydrate", u"Unges_FS", u"Cholesterin",
+    u"Alkohol",  u"Harnsäure",  u"Tier_EW",    u"Ballaststoffe", u"Natrium",       u"Kalium",   u"Magnesium",
+    u"Calcium",  u"Phosphor",   u"Eisen",      u"Zink",          u"Vitamin A",     u"Carotin",  u"Vitamin E",
+    u"Folsäure", u"Vitamin B1", u"Vitamin_B2", u"Vitamin_B6",    u"Vitamin_C"};
 
 constexpr int kEnergy = 0;
 constexpr int kProtein = 2;
@@ -24,7 +24,8 @@ constexpr int kCarbohydrates = 4;
 
 QString missingNutrientMessage(int nutrient)
 {
-    return QString::fromUtf16(kMissingNames.at(std::size_t(nutrient))) + QStringLiteral(" konnte nicht gefunden werden.");
+    return QString::fromUtf16(kMissingNames.at(std::size_t(nutrient)))
+           + QStringLiteral(" konnte nicht gefunden werden.");
 }
 
 QString foodNotFoundMessage(const QString &name)
@@ -89,8 +90,8 @@ RecalcResult recalcAnalyse(const RecalcInput &input)
             reference = static_cast<long double>(input.calculatorTotal.toDouble());
             referenceText = input.calculatorTotal.toString();
         }
-        r.lines << catalogue[n].fullName() + u';' + unit + u';' + formatGeneral(totals[n]) + u';' + referenceText
-                       + u';' + percentText(totals[n], reference) + QStringLiteral(" %");
+        r.lines << catalogue[n].fullName() + u';' + unit + u';' + formatGeneral(totals[n]) + u';' + referenceText + u';'
+                       + percentText(totals[n], reference) + QStringLiteral(" %");
     }
 
     const long double sum = totals[kFat] + totals[kProtein] + totals[kCarbohydrates];

@@ -40,12 +40,12 @@ private:
 // Everything the day's computation reads.
 struct RecalcInput
 {
-    QStringList lines;                                     // the intake list
-    FoodValuesByName foods;                                // the food table
-    std::array<std::optional<QString>, kNutrientCount> units; // Einheit; empty when the catalogue row is missing
+    QStringList lines;                                           // the intake list
+    FoodValuesByName foods;                                      // the food table
+    std::array<std::optional<QString>, kNutrientCount> units;    // Einheit; empty when the catalogue row is missing
     std::array<std::optional<double>, kNutrientCount> reference; // requirement row; empty field = nullopt
-    bool useCalculatorTotal = false;                       // "Diese Summe für die Tagesanalyse nutzen"
-    Fixed4 calculatorTotal;                                // the energy calculator's total, kcal
+    bool useCalculatorTotal = false;                             // "Diese Summe für die Tagesanalyse nutzen"
+    Fixed4 calculatorTotal;                                      // the energy calculator's total, kcal
 };
 
 struct RecalcResult
@@ -59,8 +59,8 @@ struct RecalcResult
     std::array<long double, kNutrientCount> totals{};
     // caption ";" unit ";" actual ";" target ";" percent " %"
     QStringList lines;
-    QString protein; // EWPLabel
-    QString fat;     // FTPLabel
+    QString protein;       // EWPLabel
+    QString fat;           // FTPLabel
     QString carbohydrates; // KHPLabel
 };
 

@@ -192,7 +192,8 @@ void applyReportKey(ReportDefinition &d, const QString &key, const QString &valu
         else if (v == u"querformat")
             d.landscape = true;
         else
-            throw Error(QStringLiteral("Ausrichtung „") + value + QStringLiteral("“ unbekannt (Hochformat, Querformat)"));
+            throw Error(QStringLiteral("Ausrichtung „") + value
+                        + QStringLiteral("“ unbekannt (Hochformat, Querformat)"));
     } else if (key == u"raender") {
         const QStringList n = value.simplified().split(u' ', Qt::SkipEmptyParts);
         if (n.size() != 4)

@@ -39,14 +39,14 @@ struct ReportFont
 struct ReportColumn
 {
     QString heading;
-    QString content;      // template, e.g. "{Text1}"
-    double widthMm = 0;   // 0: share of the space the other columns leave
+    QString content;    // template, e.g. "{Text1}"
+    double widthMm = 0; // 0: share of the space the other columns leave
     ReportAlign align = ReportAlign::Left;
 };
 
 struct ReportParagraph
 {
-    QString content;      // template; a line break in a field starts a new line
+    QString content; // template; a line break in a field starts a new line
     ReportFont font;
     ReportAlign align = ReportAlign::Left;
     double spaceAfterMm = 2;
@@ -57,7 +57,7 @@ struct ReportDefinition
     QString title;
     QString subtitle;
     QString source = QStringLiteral("PRINT.ADT"); // other tables: their current record
-    QString paper = QStringLiteral("A4");          // A4, A5, Letter
+    QString paper = QStringLiteral("A4");         // A4, A5, Letter
     bool landscape = false;
     double marginTopMm = 20, marginRightMm = 15, marginBottomMm = 20, marginLeftMm = 20;
     ReportFont font;
@@ -106,11 +106,11 @@ struct PreparedReport
     QDate printDate;
     QString title;
     QString subtitle;
-    QStringList headings;            // table reports
-    QList<QStringList> rows;         // table reports: one text per column
+    QStringList headings;    // table reports
+    QList<QStringList> rows; // table reports: one text per column
     struct Paragraph
     {
-        int definition;              // index into def.paragraphs
+        int definition; // index into def.paragraphs
         QString text;
     };
     QList<QList<Paragraph>> records; // paragraph reports: per record

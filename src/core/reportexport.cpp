@@ -85,8 +85,8 @@ struct FontTable
 
 QByteArray fontCodes(FontTable &fonts, const ReportFont &f)
 {
-    QByteArray out = "\\f" + QByteArray::number(fonts.index(f.family)) + "\\fs"
-                     + QByteArray::number(qRound(f.pointSize * 2));
+    QByteArray out =
+        "\\f" + QByteArray::number(fonts.index(f.family)) + "\\fs" + QByteArray::number(qRound(f.pointSize * 2));
     if (f.bold)
         out += "\\b";
     if (f.italic)
@@ -97,9 +97,12 @@ QByteArray fontCodes(FontTable &fonts, const ReportFont &f)
 QByteArray alignCode(ReportAlign a)
 {
     switch (a) {
-    case ReportAlign::Right: return "\\qr";
-    case ReportAlign::Center: return "\\qc";
-    case ReportAlign::Left: break;
+    case ReportAlign::Right:
+        return "\\qr";
+    case ReportAlign::Center:
+        return "\\qc";
+    case ReportAlign::Left:
+        break;
     }
     return "\\ql";
 }

@@ -81,9 +81,8 @@ QString foodSearchSql(const QString &word)
 {
     const auto [first, second] = searchForms(word);
     return QStringLiteral("Select * from \"Nahrung.adt\" where \"Nahrung.adt\".\"Nahrungsmittel\" like '%")
-        + sqlEscape(first)
-        + QStringLiteral("%' or \"Nahrung.adt\".\"Nahrungsmittel\" like '%")
-        + sqlEscape(second) + QStringLiteral("%'");
+           + sqlEscape(first) + QStringLiteral("%' or \"Nahrung.adt\".\"Nahrungsmittel\" like '%") + sqlEscape(second)
+           + QStringLiteral("%'");
 }
 
 QString categoryFilter(const QString &category)

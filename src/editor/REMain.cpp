@@ -89,9 +89,8 @@ void TRichMainForm::OpenInReportEditor(const QString &path)
 void TRichMainForm::ShowCaretPosition()
 {
     const QTextCursor c = Editor->textCursor();
-    StatusPanel1->setText(QStringLiteral("Zeile: %1   Spalte: %2")
-                              .arg(c.blockNumber() + 1, 3)
-                              .arg(c.positionInBlock() + 1, 3));
+    StatusPanel1->setText(
+        QStringLiteral("Zeile: %1   Spalte: %2").arg(c.blockNumber() + 1, 3).arg(c.positionInBlock() + 1, 3));
 }
 
 void TRichMainForm::ShowModifiedFlag(bool modified)

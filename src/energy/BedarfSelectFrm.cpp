@@ -1,5 +1,6 @@
 #include "BedarfSelectFrm.h"
 #include "core/groups.h"
+#include "gui/widgets.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -31,11 +32,9 @@ TBedarfSelectForm::TBedarfSelectForm(QWidget *parent) : QDialog(parent)
         grid->addWidget(b, i % rows, i / rows);
     }
 
-    SelectBtn = new QPushButton(QStringLiteral("Auswählen"), this);
-    SelectBtn->setObjectName(QStringLiteral("SelectBtn"));
+    SelectBtn = gui::namedButton(QStringLiteral("SelectBtn"), QStringLiteral("Auswählen"), QString(), this);
     SelectBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn = gui::namedButton(QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"), QString(), this);
     connect(SelectBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

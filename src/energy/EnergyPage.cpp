@@ -1,10 +1,10 @@
 #include "EnergyPage.h"
-#include "gui/MaskEdit.h"
-#include "gui/RadioGroup.h"
 #include "ReduktionFrm.h"
 #include "SportFrm.h"
 #include "core/energy.h"
 #include "core/runstate.h"
+#include "gui/MaskEdit.h"
+#include "gui/RadioGroup.h"
 #include "gui/handler.h"
 #include "gui/help.h"
 #include "gui/widgets.h"
@@ -108,13 +108,13 @@ EnergyPage::EnergyPage(store::Database &db, RunState &run, QWidget *parent) : QW
     values->setColumnStretch(3, 1);
     values->setHorizontalSpacing(12);
 
-    auto *note = namedLabel(QStringLiteral("HinweisLabel"),
-                            QStringLiteral("Hinweis: Die Werte wurden gerundet dargestellt und gelten für einen Tag."),
-                            result);
+    auto *note =
+        namedLabel(QStringLiteral("HinweisLabel"),
+                   QStringLiteral("Hinweis: Die Werte wurden gerundet dargestellt und gelten für einen Tag."), result);
     note->setWordWrap(true);
-    auto *details = namedLabel(QStringLiteral("DetailsLabel"),
-                               QStringLiteral("Schlagen Sie Details zur Berechnung in der Wissensdatenbank nach."),
-                               result);
+    auto *details =
+        namedLabel(QStringLiteral("DetailsLabel"),
+                   QStringLiteral("Schlagen Sie Details zur Berechnung in der Wissensdatenbank nach."), result);
     details->setWordWrap(true);
     SumKcalCheckBox = new QCheckBox(QStringLiteral("Diese Summe für die Tagesanalyse nutzen"), result);
     SumKcalCheckBox->setObjectName(QStringLiteral("SumKcalCheckBox"));

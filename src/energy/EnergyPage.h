@@ -19,16 +19,15 @@ class Database;
 namespace torval::gui {
 class MaskEdit;
 class RadioGroup;
-}
+} // namespace torval::gui
 
 namespace torval::energy {
-
 
 // What the page asks of the main window; a part left empty is left out.
 struct EnergyHost
 {
-    std::function<void()> recalcAnalyse;                     // the day's computation
-    std::function<void(const QString &weight)> weightShown;  // the user label follows the weight
+    std::function<void()> recalcAnalyse;                    // the day's computation
+    std::function<void(const QString &weight)> weightShown; // the user label follows the weight
 };
 
 // The page "Energiebedarfsrechner": the daily energy need from weight, sex,

@@ -1,9 +1,10 @@
 #include "ReduktionFrm.h"
-#include "gui/MaskEdit.h"
 #include "core/clock.h"
 #include "core/diet.h"
 #include "core/energy.h"
 #include "core/numfmt.h"
+#include "gui/MaskEdit.h"
+#include "gui/widgets.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -38,8 +39,7 @@ TReduktionForm::TReduktionForm(const QString &weightText, int target, QWidget *p
     QFont bold = DateLabel->font();
     bold.setBold(true);
     DateLabel->setFont(bold);
-    Button1 = new QPushButton(QStringLiteral("&Schließen"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = gui::namedButton(QStringLiteral("Button1"), QStringLiteral("&Schließen"), QString(), this);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -12,7 +12,6 @@ class MaskEdit;
 
 namespace torval::energy {
 
-
 // "Reduktionsdiät": the day on which the target weight is reached when a
 // fixed amount of energy is saved every day. Nothing is stored.
 class TReduktionForm final : public QDialog

@@ -3,6 +3,7 @@
 #include "gui/RadioGroup.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
+#include "gui/widgets.h"
 #include "store/table.h"
 
 #include <QHBoxLayout>
@@ -37,18 +38,16 @@ TSportForm::TSportForm(store::Database &db, const QString &sportList, int weight
     auto *minutenLabel = new QLabel(QStringLiteral("Anzahl in Minuten:"), this);
     minutenLabel->setObjectName(QStringLiteral("MinutenLabel"));
     minutenLabel->setBuddy(MinutenEdit);
-    SpeedButton1 = new QPushButton(QStringLiteral("Hinzufügen"), this);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton2 = new QPushButton(QStringLiteral("Entfernen"), this);
-    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+    SpeedButton1 = gui::namedButton(QStringLiteral("SpeedButton1"), QStringLiteral("Hinzufügen"), QString(), this);
+    SpeedButton2 = gui::namedButton(QStringLiteral("SpeedButton2"), QStringLiteral("Entfernen"), QString(), this);
     for (QPushButton *b : {SpeedButton1, SpeedButton2})
         b->setAutoDefault(false);
 
     lv = new QTreeWidget(this);
     lv->setObjectName(QStringLiteral("lv"));
     lv->setAccessibleName(QStringLiteral("Eingetragene Aktivitäten"));
-    lv->setHeaderLabels({QStringLiteral("Tätigkeit"), QStringLiteral("Minuten"), QStringLiteral("Kalorien"),
-                         QStringLiteral("ID")});
+    lv->setHeaderLabels(
+        {QStringLiteral("Tätigkeit"), QStringLiteral("Minuten"), QStringLiteral("Kalorien"), QStringLiteral("ID")});
     lv->setRootIsDecorated(false);
     lv->setSelectionMode(QAbstractItemView::SingleSelection);
     lv->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -62,12 +61,9 @@ TSportForm::TSportForm(store::Database &db, const QString &sportList, int weight
     lv->setColumnWidth(Minutes, 80);
     lv->setColumnWidth(Kcal, 80);
 
-    DoItBtn = new QPushButton(QStringLiteral("&Übernehmen"), this);
-    DoItBtn->setObjectName(QStringLiteral("DoItBtn"));
+    DoItBtn = gui::namedButton(QStringLiteral("DoItBtn"), QStringLiteral("&Übernehmen"), QString(), this);
     DoItBtn->setDefault(true);
-    CloseBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-    CloseBtn->setAutoDefault(false);
+    CloseBtn = gui::namedButton(QStringLiteral("CloseBtn"), QStringLiteral("Abbrechen"), QString(), this);
 
     auto *entry = new QHBoxLayout;
     entry->addWidget(minutenLabel);

@@ -13,15 +13,14 @@ class QTreeWidget;
 namespace torval::store {
 class Database;
 class Table;
-}
+} // namespace torval::store
 
 namespace torval::gui {
 class MaskEdit;
 class RadioGroup;
-}
+} // namespace torval::gui
 
 namespace torval::energy {
-
 
 // "Sportliche Aktivitäten": the sports of one user with their minutes and
 // kcal. The activities come from SPORTFAKTOR.ADT, opened while the dialog

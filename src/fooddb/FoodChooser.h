@@ -12,7 +12,7 @@ class Tables;
 namespace torval::gui {
 class ChooserPanel;
 class SortedComboBox;
-}
+} // namespace torval::gui
 
 namespace torval::fooddb {
 

@@ -20,8 +20,9 @@ FoodPage::FoodPage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_
 {
     auto *panel = new gui::ChooserPanel(
         QStringLiteral("Navigation"),
-        {QStringLiteral("KategorieCombo"), QStringLiteral("&Kategorie:"), QStringLiteral("Nahrungsmittelkategorie auswählen"),
-         QStringLiteral("ProduktCombo"), QStringLiteral("&Produkt:"), QStringLiteral("Nahrungsmittel oder Gericht auswählen"),
+        {QStringLiteral("KategorieCombo"), QStringLiteral("&Kategorie:"),
+         QStringLiteral("Nahrungsmittelkategorie auswählen"), QStringLiteral("ProduktCombo"),
+         QStringLiteral("&Produkt:"), QStringLiteral("Nahrungsmittel oder Gericht auswählen"),
          QStringLiteral("SearchEdit"), QStringLiteral("Schnellsuche über ein Suchwort, Enter wenn fertig"),
          QStringLiteral("SearchBtn"), QStringLiteral("Suche wird mit obigem Wort gestartet (Enter)")},
         this);
@@ -30,7 +31,8 @@ FoodPage::FoodPage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_
     ProduktCombo = panel->items;
     SearchEdit = panel->search;
     SearchBtn = panel->searchButton;
-    SpeedButton5 = gui::namedButton(QStringLiteral("SpeedButton5"), QStringLiteral("Ansicht drucken"), QString(), panel);
+    SpeedButton5 =
+        gui::namedButton(QStringLiteral("SpeedButton5"), QStringLiteral("Ansicht drucken"), QString(), panel);
     EditBtn = gui::namedButton(QStringLiteral("EditBtn"), QStringLiteral("Nahrungsmittel bearbeiten"),
                                QStringLiteral("Bearbeiten Sie das aktuell gewählte Nahrungsmittel"), panel);
     BtnHelp = gui::helpButton(QStringLiteral("BtnHelp"), 5, panel);
@@ -51,7 +53,8 @@ FoodPage::FoodPage(store::Tables &tables, QWidget *parent) : QWidget(parent), m_
     layout->addWidget(panel);
     layout->addWidget(FoodView, 1);
 
-    m_chooser = new FoodChooser(tables, panel, [this] { ProduktComboChange(); }, this);
+    m_chooser = new FoodChooser(
+        tables, panel, [this] { ProduktComboChange(); }, this);
     gui::setPageDefaultButton(this, SearchBtn);
     gui::onClick(EditBtn, this, &FoodPage::EditBtnClick);
 }

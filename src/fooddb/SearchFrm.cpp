@@ -1,4 +1,5 @@
 #include "SearchFrm.h"
+#include "gui/widgets.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -17,11 +18,9 @@ TSearchForm::TSearchForm(const QStringList &names, QWidget *parent) : QDialog(pa
     ListBox->setAccessibleName(QStringLiteral("Gefundene Nahrungsmittel"));
     if (!names.isEmpty())
         ListBox->setCurrentRow(0);
-    Button1 = new QPushButton(QStringLiteral("Auswählen"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = gui::namedButton(QStringLiteral("Button1"), QStringLiteral("Auswählen"), QString(), this);
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Abbrechen"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2 = gui::namedButton(QStringLiteral("Button2"), QStringLiteral("Abbrechen"), QString(), this);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(ListBox, &QListWidget::itemDoubleClicked, Button1, &QPushButton::click);

@@ -16,12 +16,12 @@ struct ChooserSpec
     QString categoryName;    // e.g. "KategorieCombo"
     QString categoryCaption; // label, with its mnemonic ("&Kategorie:")
     QString categoryHint;
-    QString itemName;        // e.g. "ProduktCombo"
+    QString itemName; // e.g. "ProduktCombo"
     QString itemCaption;
     QString itemHint;
-    QString searchName;      // e.g. "SearchEdit"
+    QString searchName; // e.g. "SearchEdit"
     QString searchHint;
-    QString buttonName;      // e.g. "SearchBtn"
+    QString buttonName; // e.g. "SearchBtn"
     QString buttonHint;
 };
 

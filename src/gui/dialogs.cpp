@@ -46,10 +46,22 @@ Dialogs::Button WidgetDialogs::messageDlg(const QString &text, Type type, int bu
     QString caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (type) {
-    case Type::Warning: caption = QStringLiteral("Warnung"); icon = QMessageBox::Warning; break;
-    case Type::Error: caption = QStringLiteral("Fehler"); icon = QMessageBox::Critical; break;
-    case Type::Information: caption = QStringLiteral("Information"); icon = QMessageBox::Information; break;
-    case Type::Confirmation: caption = QStringLiteral("Bestätigung"); icon = QMessageBox::Question; break;
+    case Type::Warning:
+        caption = QStringLiteral("Warnung");
+        icon = QMessageBox::Warning;
+        break;
+    case Type::Error:
+        caption = QStringLiteral("Fehler");
+        icon = QMessageBox::Critical;
+        break;
+    case Type::Information:
+        caption = QStringLiteral("Information");
+        icon = QMessageBox::Information;
+        break;
+    case Type::Confirmation:
+        caption = QStringLiteral("Bestätigung");
+        icon = QMessageBox::Question;
+        break;
     }
     QMessageBox box(icon, caption, text, QMessageBox::NoButton, parentOr(m_parent));
     QList<std::pair<QPushButton *, Button>> map;

@@ -27,8 +27,7 @@ public:
     // (a combination of Button); returns the button pressed.
     virtual Button messageDlg(const QString &text, Type type, int buttons) = 0;
     // Input box; nullopt when cancelled.
-    virtual std::optional<QString> inputQuery(const QString &caption, const QString &prompt,
-                                              const QString &value) = 0;
+    virtual std::optional<QString> inputQuery(const QString &caption, const QString &prompt, const QString &value) = 0;
     // File dialogs; empty when cancelled.
     virtual QString openFileName(const QString &caption, const QString &dir, const QString &filter) = 0;
     virtual QString saveFileName(const QString &caption, const QString &dir, const QString &filter) = 0;

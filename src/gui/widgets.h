@@ -33,8 +33,7 @@ inline QPushButton *namedButton(const QString &name, const QString &caption, con
 template<typename F>
 void onClick(QAbstractButton *button, F handler)
 {
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [h = std::move(handler)] { guarded(h); });
+    QObject::connect(button, &QAbstractButton::clicked, button, [h = std::move(handler)] { guarded(h); });
 }
 
 // The same for a handler of an object that outlives the connection only as
@@ -42,7 +41,8 @@ void onClick(QAbstractButton *button, F handler)
 template<typename T>
 void onClick(QAbstractButton *button, T *object, void (T::*handler)())
 {
-    QObject::connect(button, &QAbstractButton::clicked, object, [object, handler] { guarded([&] { (object->*handler)(); }); });
+    QObject::connect(button, &QAbstractButton::clicked, object,
+                     [object, handler] { guarded([&] { (object->*handler)(); }); });
 }
 
 } // namespace torval::gui

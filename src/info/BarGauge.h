@@ -12,7 +12,7 @@ class BarGauge final : public QWidget
     Q_DISABLE_COPY_MOVE(BarGauge)
 
 public:
-    BarGauge(const QColor &fill, QWidget *parent = nullptr);
+    explicit BarGauge(const QColor &fill, QWidget *parent = nullptr);
 
     int value() const { return m_value; }
     // Held within 0 and 100.

@@ -4,7 +4,9 @@
 #include "core/catalogue.h"
 #include "gui/dialogs.h"
 #include "gui/handler.h"
+#include "gui/help.h"
 #include "gui/sortedcombobox.h"
+#include "gui/widgets.h"
 #include "report/PrintTable.h"
 #include "store/bestlistquery.h"
 #include "store/tables.h"
@@ -131,11 +133,9 @@ BestListPage::BestListPage(store::Tables &tables, QWidget *parent) : QWidget(par
         this);
     NoteLabel->setObjectName(QStringLiteral("NoteLabel"));
     NoteLabel->setWordWrap(true);
-    SpeedButton6 = new QPushButton(QStringLiteral("Bestenliste drucken..."), this);
-    SpeedButton6->setObjectName(QStringLiteral("SpeedButton6"));
-    SpeedButton6->setToolTip(QStringLiteral("Die Bestenliste dieses Nährstoffs drucken"));
-    BtnHelp2 = new QPushButton(QStringLiteral("F1 - Hilfe"), this);
-    BtnHelp2->setObjectName(QStringLiteral("BtnHelp2"));
+    SpeedButton6 = gui::namedButton(QStringLiteral("SpeedButton6"), QStringLiteral("Bestenliste drucken..."),
+                                    QStringLiteral("Die Bestenliste dieses Nährstoffs drucken"), this);
+    BtnHelp2 = gui::helpButton(QStringLiteral("BtnHelp2"), 6, this);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(NoteLabel, 1);
@@ -185,7 +185,8 @@ void BestListPage::NSComboChange()
         WertLabels[i]->setText(used ? rankedValueText(foods.at(i)) : QString());
         Gauges[i]->setValue(used && foods.at(i).value ? bestListBar(*foods.at(i).value, best) : 0);
         NMLabels[i]->setFocusPolicy(used ? Qt::TabFocus : Qt::NoFocus);
-        NMLabels[i]->setToolTip(used ? foods.at(i).name + QStringLiteral(" – in den Einzelanalysen zeigen") : QString());
+        NMLabels[i]->setToolTip(used ? foods.at(i).name + QStringLiteral(" – in den Einzelanalysen zeigen")
+                                     : QString());
     }
 }
 
@@ -204,10 +205,10 @@ void BestListPage::SpeedButton6Click()
         gui::dialogs().showMessage(invalidPrintCountText(*answer));
         return;
     }
-    const QList<RankedFood> foods =
-        *count > 0 ? store::rankedFoods(m_tables, column, *count) : QList<RankedFood>();
-    report::printRows(m_tables, QStringLiteral("Bestenliste.frf"), bestListPrintRows(foods, unit, NSCombo->currentText()),
-                      window(), {{QStringLiteral("Naehrstoff"), NSCombo->currentText()}, {QStringLiteral("Einheit"), unit}});
+    const QList<RankedFood> foods = *count > 0 ? store::rankedFoods(m_tables, column, *count) : QList<RankedFood>();
+    report::printRows(m_tables, QStringLiteral("Bestenliste.frf"),
+                      bestListPrintRows(foods, unit, NSCombo->currentText()), window(),
+                      {{QStringLiteral("Naehrstoff"), NSCombo->currentText()}, {QStringLiteral("Einheit"), unit}});
 }
 
 } // namespace torval::info

@@ -29,7 +29,7 @@ class BestListPage final : public QWidget
     Q_DISABLE_COPY_MOVE(BestListPage)
 
 public:
-    BestListPage(store::Tables &tables, QWidget *parent = nullptr);
+    explicit BestListPage(store::Tables &tables, QWidget *parent = nullptr);
 
     // Builds the list for the nutrient chosen in NSCombo.
     void NSComboChange();
@@ -43,9 +43,9 @@ public:
     QLabel *BedarfLabel;
     QLabel *TagesbedarfLabel;
     QLabel *NoteLabel;
-    std::array<LinkLabel *, kBestListPositions> NMLabels{};   // NMLabel1 ... NMLabel21
-    std::array<QLabel *, kBestListPositions> WertLabels{};    // WertLabel1 ... WertLabel21
-    std::array<BarGauge *, kBestListPositions> Gauges{};      // Gauge1 ... Gauge21
+    std::array<LinkLabel *, kBestListPositions> NMLabels{}; // NMLabel1 ... NMLabel21
+    std::array<QLabel *, kBestListPositions> WertLabels{};  // WertLabel1 ... WertLabel21
+    std::array<BarGauge *, kBestListPositions> Gauges{};    // Gauge1 ... Gauge21
     QPushButton *SpeedButton6;
     QPushButton *BtnHelp2;
 

@@ -2,6 +2,7 @@
 #include "LinkLabel.h"
 #include "core/catalogue.h"
 #include "gui/handler.h"
+#include "gui/help.h"
 #include "gui/sortedcombobox.h"
 #include "store/tables.h"
 
@@ -93,9 +94,11 @@ NutrientDetailsPage::NutrientDetailsPage(store::Tables &tables, QWidget *parent)
     for (int i = 0; i < 8; ++i) {
         const Section &s = sections()[i];
         auto *caption = new LinkLabel(QString::fromUtf16(s.caption), content);
-        caption->setObjectName(QString::fromUtf16(s.control).replace(QStringLiteral("Label"), QStringLiteral("Caption")));
+        caption->setObjectName(
+            QString::fromUtf16(s.control).replace(QStringLiteral("Label"), QStringLiteral("Caption")));
         caption->setHeadingStyle();
-        caption->setToolTip(QStringLiteral("Nahrungsmittel nach „") + caption->text() + QStringLiteral("“ durchsuchen"));
+        caption->setToolTip(QStringLiteral("Nahrungsmittel nach „") + caption->text()
+                            + QStringLiteral("“ durchsuchen"));
         auto *text = new QLabel(content);
         text->setObjectName(QString::fromUtf16(s.control));
         text->setTextFormat(Qt::PlainText);
@@ -122,8 +125,7 @@ NutrientDetailsPage::NutrientDetailsPage(store::Tables &tables, QWidget *parent)
 
     Label9 = new LinkLabel(QStringLiteral("Zu den besten 14 Nahrungsmittel, die diesen Nähr-/Wirkstoff liefern"), this);
     Label9->setObjectName(QStringLiteral("Label9"));
-    BtnHelp3 = new QPushButton(QStringLiteral("F1 - Hilfe"), this);
-    BtnHelp3->setObjectName(QStringLiteral("BtnHelp3"));
+    BtnHelp3 = gui::helpButton(QStringLiteral("BtnHelp3"), 7, this);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(Label9);
     bottom->addStretch();

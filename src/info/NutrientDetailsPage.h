@@ -26,7 +26,7 @@ class NutrientDetailsPage final : public QWidget
     Q_DISABLE_COPY_MOVE(NutrientDetailsPage)
 
 public:
-    NutrientDetailsPage(store::Tables &tables, QWidget *parent = nullptr);
+    explicit NutrientDetailsPage(store::Tables &tables, QWidget *parent = nullptr);
 
     // Fills the page for the entry chosen in NSComboBox.
     void NSComboBoxChange();

@@ -143,7 +143,8 @@ void printWindowImage(QWidget *window, QPrinter &printer)
 void SpeedButton5Click(QWidget *window)
 {
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        gui::dialogs().showMessage(QStringLiteral("Es ist kein Drucker eingerichtet; die Ansicht kann nicht gedruckt werden."));
+        gui::dialogs().showMessage(
+            QStringLiteral("Es ist kein Drucker eingerichtet; die Ansicht kann nicht gedruckt werden."));
         return;
     }
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);

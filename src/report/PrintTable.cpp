@@ -76,8 +76,8 @@ ReportData currentRecordData(store::Tables &tables, const QString &source, const
 
 } // namespace
 
-bool printRows(store::Tables &tables, const QString &definitionFile, const QList<QStringList> &rows,
-               QWidget *parent, const QHash<QString, QString> &values)
+bool printRows(store::Tables &tables, const QString &definitionFile, const QList<QStringList> &rows, QWidget *parent,
+               const QHash<QString, QString> &values)
 {
     if (!gui::guarded([&] { fillPrintTable(tables, rows); }))
         return false;
@@ -93,8 +93,8 @@ bool runReport(store::Tables &tables, const QString &definitionFile, QWidget *pa
         if (!QFileInfo(path).isFile())
             throw Error(QStringLiteral("Datei ") + path + QStringLiteral(" kann nicht geöffnet werden"));
         const ReportDefinition def = readReportDefinition(path);
-        ReportData data = def.readsPrintTable() ? printTableData(tables.PrintTable)
-                                                : currentRecordData(tables, def.source, path);
+        ReportData data =
+            def.readsPrintTable() ? printTableData(tables.PrintTable) : currentRecordData(tables, def.source, path);
         data.values = values;
         PreparedReport prepared;
         try {

@@ -28,8 +28,8 @@ namespace torval::report {
 // texts, missing ones empty), then runs the definition file (a file name in
 // the data directory, e.g. "Naehrstoff.frf") with preview. Values, by name,
 // are placeholders for the whole report (its title even without rows).
-bool printRows(store::Tables &tables, const QString &definitionFile, const QList<QStringList> &rows,
-               QWidget *parent, const QHash<QString, QString> &values = {});
+bool printRows(store::Tables &tables, const QString &definitionFile, const QList<QStringList> &rows, QWidget *parent,
+               const QHash<QString, QString> &values = {});
 
 // Runs a definition with preview, without refilling anything: over the
 // current rows of PRINT.ADT, or over the current record of the table that

@@ -13,17 +13,20 @@ namespace torval::report {
 
 namespace {
 
-constexpr double kCellPadX = 70;   // as the gap of an RTF table row
+constexpr double kCellPadX = 70; // as the gap of an RTF table row
 constexpr double kCellPadY = 40;
-constexpr double kGap = 120;       // between header/footer and content
-constexpr double kTitleGap = 200;  // after title and subtitle
+constexpr double kGap = 120;      // between header/footer and content
+constexpr double kTitleGap = 200; // after title and subtitle
 
 Qt::Alignment qtAlign(ReportAlign a)
 {
     switch (a) {
-    case ReportAlign::Right: return Qt::AlignRight | Qt::AlignTop;
-    case ReportAlign::Center: return Qt::AlignHCenter | Qt::AlignTop;
-    case ReportAlign::Left: break;
+    case ReportAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case ReportAlign::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case ReportAlign::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
@@ -145,8 +148,9 @@ double ReportLayout::tableHeadingRow(double y)
     double x = m_geo.marginLeft;
     for (qsizetype c = 0; c < widths.size(); ++c) {
         for (qsizetype l = 0; l < cells.at(c).size(); ++l)
-            m_pages.last().texts.append({QRectF(x + kCellPadX, y + kCellPadY + l * lh, widths.at(c) - 2 * kCellPadX, lh),
-                                         cells.at(c).at(l), f, qtAlign(d.columns.at(c).align)});
+            m_pages.last().texts.append(
+                {QRectF(x + kCellPadX, y + kCellPadY + l * lh, widths.at(c) - 2 * kCellPadX, lh), cells.at(c).at(l), f,
+                 qtAlign(d.columns.at(c).align)});
         x += widths.at(c);
     }
     const double h = lines * lh + 2 * kCellPadY;
@@ -178,9 +182,9 @@ void ReportLayout::layoutTable()
         double x = m_geo.marginLeft;
         for (qsizetype c = 0; c < widths.size(); ++c) {
             for (qsizetype l = 0; l < cells.at(c).size(); ++l)
-                m_pages.last().texts.append({QRectF(x + kCellPadX, m_y + kCellPadY + l * lh,
-                                                    widths.at(c) - 2 * kCellPadX, lh),
-                                             cells.at(c).at(l), f, qtAlign(d.columns.at(c).align)});
+                m_pages.last().texts.append(
+                    {QRectF(x + kCellPadX, m_y + kCellPadY + l * lh, widths.at(c) - 2 * kCellPadX, lh),
+                     cells.at(c).at(l), f, qtAlign(d.columns.at(c).align)});
             x += widths.at(c);
         }
         m_y += h;
@@ -193,8 +197,9 @@ void ReportLayout::layoutTable()
         const int fi = fontIndex(italic);
         m_y += kCellPadY;
         for (const QString &line : wrap(d.emptyText, fi, m_geo.printableWidth())) {
-            m_pages.last().texts.append({QRectF(m_geo.marginLeft + kCellPadX, m_y, m_geo.printableWidth(), lineHeight(fi)),
-                                         line, fi, Qt::AlignLeft});
+            m_pages.last().texts.append(
+                {QRectF(m_geo.marginLeft + kCellPadX, m_y, m_geo.printableWidth(), lineHeight(fi)), line, fi,
+                 Qt::AlignLeft});
             m_y += lineHeight(fi);
         }
     }
@@ -222,7 +227,8 @@ void ReportLayout::layoutParagraphs()
     }
     if (m_report.records.isEmpty() && !d.emptyText.isEmpty()) {
         const int f = fontIndex(d.font);
-        m_pages.last().texts.append({QRectF(m_geo.marginLeft, m_y, width, lineHeight(f)), d.emptyText, f, Qt::AlignLeft});
+        m_pages.last().texts.append(
+            {QRectF(m_geo.marginLeft, m_y, width, lineHeight(f)), d.emptyText, f, Qt::AlignLeft});
     }
 }
 
@@ -238,8 +244,8 @@ void ReportLayout::addMargins()
         for (int part = 0; part < 3; ++part) {
             const QString head = m_report.marginText(d.header.value(part), i + 1, pages);
             if (!head.isEmpty())
-                m_pages[i].texts.append({QRectF(m_geo.marginLeft, m_geo.marginTop, width, lh), head, f,
-                                         aligns[part] | Qt::AlignTop});
+                m_pages[i].texts.append(
+                    {QRectF(m_geo.marginLeft, m_geo.marginTop, width, lh), head, f, aligns[part] | Qt::AlignTop});
             const QString foot = m_report.marginText(d.footer.value(part), i + 1, pages);
             if (!foot.isEmpty())
                 m_pages[i].texts.append({QRectF(m_geo.marginLeft, m_geo.height - m_geo.marginBottom - lh, width, lh),
@@ -273,12 +279,11 @@ void ReportLayout::render(QPagedPaintDevice &device, int first, int last) const
     if (last < 0 || last >= pageCount())
         last = pageCount() - 1;
     first = qBound(0, first, last);
-    const QPageSize size(QSizeF(m_pageSize.width() / 1440.0, m_pageSize.height() / 1440.0), QPageSize::Inch,
-                         QString(), QPageSize::FuzzyOrientationMatch);
-    device.setPageLayout(QPageLayout(size,
-                                     m_pageSize.width() > m_pageSize.height() ? QPageLayout::Landscape
-                                                                              : QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0)));
+    const QPageSize size(QSizeF(m_pageSize.width() / 1440.0, m_pageSize.height() / 1440.0), QPageSize::Inch, QString(),
+                         QPageSize::FuzzyOrientationMatch);
+    device.setPageLayout(
+        QPageLayout(size, m_pageSize.width() > m_pageSize.height() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(0, 0, 0, 0)));
     QPainter painter(&device);
     if (!painter.isActive())
         throw Error(QStringLiteral("Der Bericht kann nicht gedruckt werden: der Drucker ist nicht bereit."));

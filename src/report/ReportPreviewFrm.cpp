@@ -6,10 +6,9 @@
 
 #include <QAction>
 #include <QBuffer>
-#include <functional>
 #include <QComboBox>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -27,6 +26,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
 
 namespace torval::report {
 
@@ -304,18 +304,19 @@ void TReportPreviewForm::CsvBtnClick()
 
 void TReportPreviewForm::PdfBtnClick()
 {
-    saveExport(QStringLiteral("Als PDF speichern"), QStringLiteral("pdf"), QStringLiteral("PDF-Dokument (*.pdf)"), [this] {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter pdf(&buffer);
-            pdf.setResolution(1200);
-            pdf.setCreator(QStringLiteral("TORVAL Ernährungsberater"));
-            pdf.setTitle(m_layout.report().title);
-            m_layout.render(pdf);
-        }
-        return buffer.data();
-    });
+    saveExport(QStringLiteral("Als PDF speichern"), QStringLiteral("pdf"), QStringLiteral("PDF-Dokument (*.pdf)"),
+               [this] {
+                   QBuffer buffer;
+                   buffer.open(QIODevice::WriteOnly);
+                   {
+                       QPdfWriter pdf(&buffer);
+                       pdf.setResolution(1200);
+                       pdf.setCreator(QStringLiteral("TORVAL Ernährungsberater"));
+                       pdf.setTitle(m_layout.report().title);
+                       m_layout.render(pdf);
+                   }
+                   return buffer.data();
+               });
 }
 
 void TReportPreviewForm::PrintBtnClick()

@@ -1,9 +1,9 @@
 #include "analyses.h"
-#include "database.h"
-#include "tables.h"
 #include "core/error.h"
 #include "core/intake.h"
 #include "core/numfmt.h"
+#include "database.h"
+#include "tables.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -52,7 +52,8 @@ void loadFoods(Database &db, const QStringList &lines, FoodValuesByName &foods)
 
 void loadUnits(Database &db, std::array<std::optional<QString>, kNutrientCount> &units)
 {
-    CachedStatement s = db.cached(QStringLiteral("SELECT \"Kurzbezeichng\", \"Einheit\" FROM \"Naehrstoff.adt\" ORDER BY rowid"));
+    CachedStatement s =
+        db.cached(QStringLiteral("SELECT \"Kurzbezeichng\", \"Einheit\" FROM \"Naehrstoff.adt\" ORDER BY rowid"));
     const auto &catalogue = nutrients();
     while (s.step()) {
         const QString key = s.column(0).toString();
@@ -127,7 +128,8 @@ std::optional<qint64> foodNumber(Tables &tables, const QString &name)
 
 bool analysisExists(Tables &tables, const QString &name)
 {
-    CachedStatement s = tables.db().cached(QStringLiteral("SELECT 1 FROM \"Analyse.adt\" WHERE \"Bezeichnung\" = ? LIMIT 1"));
+    CachedStatement s =
+        tables.db().cached(QStringLiteral("SELECT 1 FROM \"Analyse.adt\" WHERE \"Bezeichnung\" = ? LIMIT 1"));
     s.bind(1, name);
     const bool found = s.step();
     s.reset();
@@ -202,7 +204,8 @@ QStringList loadAnalysisLines(Tables &tables)
     Table &links = tables.Analyse_LinkTable;
     if (!head.hasRecord())
         return lines;
-    CachedStatement food = tables.db().cached(QStringLiteral("SELECT \"Nahrungsmittel\" FROM \"Nahrung.adt\" WHERE \"NM_Nr\" = ?"));
+    CachedStatement food =
+        tables.db().cached(QStringLiteral("SELECT \"Nahrungsmittel\" FROM \"Nahrung.adt\" WHERE \"NM_Nr\" = ?"));
     for (bool ok = links.first(); ok; ok = links.next()) {
         food.reset();
         food.bind(1, links.value(QStringLiteral("NM_Nr")));

@@ -1,10 +1,10 @@
 #include "bestlistquery.h"
+#include "core/catalogue.h"
+#include "core/error.h"
 #include "database.h"
 #include "query.h"
 #include "schema.h"
 #include "tables.h"
-#include "core/catalogue.h"
-#include "core/error.h"
 
 #include <QScopeGuard>
 

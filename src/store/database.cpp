@@ -1,7 +1,7 @@
 #include "database.h"
-#include "schema.h"
 #include "core/catalogue.h"
 #include "core/error.h"
+#include "schema.h"
 
 #include "core/search.h"
 
@@ -55,8 +55,8 @@ void caseInsensitiveMatch(sqlite3_context *ctx, int argc, sqlite3_value **argv, 
             sqlite3_result_int(ctx, 0);
             return;
         }
-        sqlite3_result_int(ctx, sqlite3_strnicmp(reinterpret_cast<const char *>(a),
-                                                 reinterpret_cast<const char *>(b), nb) == 0);
+        sqlite3_result_int(
+            ctx, sqlite3_strnicmp(reinterpret_cast<const char *>(a), reinterpret_cast<const char *>(b), nb) == 0);
         return;
     }
     const QString fa = QString::fromUtf8(reinterpret_cast<const char *>(a), na).toCaseFolded();
@@ -242,9 +242,12 @@ QString Statement::declaredType(int i) const
 QVariant Statement::column(int i) const
 {
     switch (sqlite3_column_type(m_stmt, i)) {
-    case SQLITE_INTEGER: return QVariant(qlonglong(sqlite3_column_int64(m_stmt, i)));
-    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(m_stmt, i));
-    case SQLITE_NULL: return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(m_stmt, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_stmt, i));
+    case SQLITE_NULL:
+        return QVariant();
     default: {
         const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
         return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, i)));
@@ -319,10 +322,10 @@ void Database::configure()
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     sqlite3_busy_timeout(m_db, g_busyWaitMs);
-    sqlite3_create_function(m_db, "torval_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldFunction,
+    sqlite3_create_function(m_db, "torval_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldFunction, nullptr,
+                            nullptr);
+    sqlite3_create_function(m_db, "torval_ieq", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, caseInsensitiveEqual,
                             nullptr, nullptr);
-    sqlite3_create_function(m_db, "torval_ieq", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                            caseInsensitiveEqual, nullptr, nullptr);
     sqlite3_create_function(m_db, "torval_iprefix", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             caseInsensitivePrefix, nullptr, nullptr);
     // Food search compares letter case exactly.
@@ -359,8 +362,8 @@ QString Database::engineError(sqlite3 *db, const QString &pathGiven)
 {
     const char *file = db ? sqlite3_db_filename(db, "main") : nullptr;
     const QString path = !pathGiven.isEmpty() ? pathGiven
-                         : (file && *file) ? QDir::toNativeSeparators(QString::fromUtf8(file))
-                                           : QString();
+                         : (file && *file)    ? QDir::toNativeSeparators(QString::fromUtf8(file))
+                                              : QString();
     const QString named = path.isEmpty() ? QStringLiteral("Die Datenbank") : QStringLiteral("Die Datenbank ") + path;
     const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
     switch (db ? sqlite3_extended_errcode(db) & 0xff : SQLITE_ERROR) {
@@ -375,8 +378,9 @@ QString Database::engineError(sqlite3 *db, const QString &pathGiven)
         return QStringLiteral("Der Datenträger ist voll; die Änderungen konnten nicht gespeichert werden");
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        return named + QStringLiteral(" ist beschädigt oder keine Datenbank dieses Programms. Bitte stellen Sie "
-                                      "sie aus einer Sicherung wieder her oder installieren Sie das Programm neu");
+        return named
+               + QStringLiteral(" ist beschädigt oder keine Datenbank dieses Programms. Bitte stellen Sie "
+                                "sie aus einer Sicherung wieder her oder installieren Sie das Programm neu");
     case SQLITE_IOERR:
         return named + QStringLiteral(" kann nicht gelesen oder geschrieben werden (Ein-/Ausgabefehler)");
     case SQLITE_CANTOPEN:
@@ -540,9 +544,8 @@ void Database::checkSchema()
         ensureSchema();
     for (const TableDef &def : tableDefs()) {
         if (!hasTable(def.fileName))
-            throw Error(QStringLiteral("Die Datenbank ") + shown
-                        + QStringLiteral(" ist unvollständig: Die Tabelle ") + def.fileName
-                        + QStringLiteral(" fehlt."));
+            throw Error(QStringLiteral("Die Datenbank ") + shown + QStringLiteral(" ist unvollständig: Die Tabelle ")
+                        + def.fileName + QStringLiteral(" fehlt."));
         const QStringList missing = missingColumns(def);
         if (!missing.isEmpty())
             throw Error(QStringLiteral("Die Datenbank ") + shown + QStringLiteral(" ist unvollständig: In der Tabelle ")
@@ -586,7 +589,10 @@ void Database::commit()
             exec(QStringLiteral("COMMIT"));
         } catch (...) {
             if (!sqlite3_get_autocommit(m_db))
-                try { exec(QStringLiteral("ROLLBACK")); } catch (...) {}
+                try {
+                    exec(QStringLiteral("ROLLBACK"));
+                } catch (...) {
+                }
             throw;
         }
     }

@@ -140,9 +140,16 @@ public:
         ~Transaction()
         {
             if (!m_done)
-                try { m_db.rollback(); } catch (...) {}
+                try {
+                    m_db.rollback();
+                } catch (...) {
+                }
         }
-        void commit() { m_db.commit(); m_done = true; }
+        void commit()
+        {
+            m_db.commit();
+            m_done = true;
+        }
         Transaction(const Transaction &) = delete;
         Transaction &operator=(const Transaction &) = delete;
 

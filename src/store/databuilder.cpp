@@ -1,8 +1,8 @@
 #include "databuilder.h"
-#include "database.h"
-#include "schema.h"
 #include "core/error.h"
 #include "core/sourcedata.h"
+#include "database.h"
+#include "schema.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -75,7 +75,8 @@ void loadTable(Database &db, const TableDef &def, const SourceTable &src, const 
                 ins.bind(p++, sourceValue(def.fields.at(fieldOfColumn.at(c)), row.value(c)));
         if (nutrientTexts) {
             const QString key = row.value(src.column(QStringLiteral("Kurzbezeichng")));
-            const QString path = QDir(sourceDir).filePath(QStringLiteral("naehrstoffe/") + key + QStringLiteral(".txt"));
+            const QString path =
+                QDir(sourceDir).filePath(QStringLiteral("naehrstoffe/") + key + QStringLiteral(".txt"));
             QList<std::pair<QString, QString>> sections;
             if (QFileInfo::exists(path))
                 sections = readSectionText(path);
@@ -124,7 +125,8 @@ void buildDataDirectory(const QString &sourceDir, const QString &dataDir)
     Database db(dataDir, Database::Mode::Create);
     Database::Transaction t(db);
     for (const TableDef &def : tableDefs()) {
-        const QString path = QDir(sourceDir).filePath(QStringLiteral("tables/") + def.fileName + QStringLiteral(".csv"));
+        const QString path =
+            QDir(sourceDir).filePath(QStringLiteral("tables/") + def.fileName + QStringLiteral(".csv"));
         if (!QFileInfo::exists(path))
             continue;
         if (def.shipped) {

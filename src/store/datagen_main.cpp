@@ -1,6 +1,6 @@
 // Builds the data directory beside the program from the shipped sources.
-#include "databuilder.h"
 #include "core/error.h"
+#include "databuilder.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,7 +1,7 @@
 #include "foodlookup.h"
+#include "core/search.h"
 #include "query.h"
 #include "table.h"
-#include "core/search.h"
 
 #include <QScopeGuard>
 #include <QSet>

@@ -1,7 +1,7 @@
 #include "query.h"
-#include "database.h"
 #include "core/error.h"
 #include "core/numfmt.h"
+#include "database.h"
 
 namespace torval::store {
 
@@ -13,7 +13,8 @@ const QString kSqlPrefix = QStringLiteral("Fehler in der SQL-Anweisung");
 
 } // namespace
 
-Query::Query(Database &db) : m_db(db) {}
+Query::Query(Database &db) : m_db(db)
+{}
 Query::~Query() = default;
 
 void Query::setSql(const QString &sql)

@@ -1,6 +1,6 @@
 #include "requirement.h"
-#include "table.h"
 #include "core/groups.h"
+#include "table.h"
 
 namespace torval::store {
 

@@ -27,8 +27,8 @@ struct TableDef
     QString fileName;
     QList<FieldDef> fields;
     QList<IndexDef> indexes;
-    bool shipped = false;   // contents come from the shipped data and are never written by the program
-    bool userData = false;  // the user's own data; a rebuild never touches it
+    bool shipped = false;  // contents come from the shipped data and are never written by the program
+    bool userData = false; // the user's own data; a rebuild never touches it
 
     int fieldIndex(const QString &name) const; // case-insensitive, -1 if unknown
 };

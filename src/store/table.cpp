@@ -1,7 +1,7 @@
 #include "table.h"
-#include "database.h"
 #include "core/error.h"
 #include "core/numfmt.h"
+#include "database.h"
 
 #include <QRegularExpression>
 #include <sqlite3.h>
@@ -193,10 +193,9 @@ bool Table::step(bool forward)
         marks << QStringLiteral("?");
         order << (forward ? k : k + QStringLiteral(" DESC"));
     }
-    const QString sql = selectList() + QStringLiteral(" WHERE ") + w.sql + QStringLiteral(" AND (")
-                        + keys.join(u',') + (forward ? QStringLiteral(") > (") : QStringLiteral(") < ("))
-                        + marks.join(u',') + QStringLiteral(") ORDER BY ") + order.join(u',')
-                        + QStringLiteral(" LIMIT 1");
+    const QString sql = selectList() + QStringLiteral(" WHERE ") + w.sql + QStringLiteral(" AND (") + keys.join(u',')
+                        + (forward ? QStringLiteral(") > (") : QStringLiteral(") < (")) + marks.join(u',')
+                        + QStringLiteral(") ORDER BY ") + order.join(u',') + QStringLiteral(" LIMIT 1");
     w.params << currentKeyValues();
     if (fetchOne(sql, w.params)) {
         m_eof = m_bof = false;
@@ -232,7 +231,7 @@ int Table::recordCount()
     requireOpen();
     const Where w = where();
     CachedStatement s = m_db.cached(QStringLiteral("SELECT count(*) FROM ") + quoteIdent(m_def->fileName)
-                               + QStringLiteral(" WHERE ") + w.sql);
+                                    + QStringLiteral(" WHERE ") + w.sql);
     s.bindAll(w.params);
     s.step();
     const int n = s.column(0).toInt();
@@ -310,8 +309,8 @@ bool Table::locate(const QStringList &fields, const QVariantList &values, Locate
         }
     }
     const QString sql = selectList() + QStringLiteral(" WHERE ") + w.sql + QStringLiteral(" AND ")
-                        + conds.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY ")
-                        + orderKeys().join(u',') + QStringLiteral(" LIMIT 1");
+                        + conds.join(QStringLiteral(" AND ")) + QStringLiteral(" ORDER BY ") + orderKeys().join(u',')
+                        + QStringLiteral(" LIMIT 1");
     const qint64 oldRowid = m_rowid;
     const QVector<QVariant> oldRow = m_row;
     const bool oldHas = m_hasRecord;
@@ -377,8 +376,7 @@ void Table::setIndexName(const QString &name)
     }
 }
 
-void Table::setMaster(Table *master, const QString &masterField, const QString &detailField,
-                      const QString &indexName)
+void Table::setMaster(Table *master, const QString &masterField, const QString &detailField, const QString &indexName)
 {
     m_master = master;
     m_masterField = masterField;
@@ -447,8 +445,8 @@ QStringList Table::fieldTexts(const QString &field)
     const FieldDef &f = m_def->fields.at(fieldIndexOrThrow(field));
     const Where w = where();
     CachedStatement s = m_db.cached(QStringLiteral("SELECT ") + quoteIdent(f.name) + QStringLiteral(" FROM ")
-                               + quoteIdent(m_def->fileName) + QStringLiteral(" WHERE ") + w.sql
-                               + QStringLiteral(" ORDER BY ") + orderKeys().join(u','));
+                                    + quoteIdent(m_def->fileName) + QStringLiteral(" WHERE ") + w.sql
+                                    + QStringLiteral(" ORDER BY ") + orderKeys().join(u','));
     s.bindAll(w.params);
     QStringList out;
     while (s.step())

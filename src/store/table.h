@@ -45,8 +45,8 @@ public:
     // Navigation. Each returns whether a record is current afterwards.
     bool first();
     bool last();
-    bool next();   // at the end: eof() turns true, the record stays
-    bool prior();  // at the start: bof() turns true
+    bool next();  // at the end: eof() turns true, the record stays
+    bool prior(); // at the start: bof() turns true
     bool eof() const { return m_eof; }
     bool bof() const { return m_bof; }
     bool isEmpty() const { return !m_hasRecord; }

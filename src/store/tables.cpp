@@ -10,18 +10,12 @@ std::unique_ptr<Database> openDb(const QString &dataDir, Database::Mode mode)
 } // namespace
 
 Tables::Tables(const QString &dataDir, Database::Mode mode)
-    : m_db(openDb(dataDir, mode)),
-      NMTable(*m_db, QStringLiteral("Nahrung.adt")),
-      NSTable(*m_db, QStringLiteral("Naehrstoff.adt")),
-      Artikeltable(*m_db, QStringLiteral("Artikel.adt")),
-      BedarfTable(*m_db, QStringLiteral("Bedarf.adt")),
-      AnalyseTable(*m_db, QStringLiteral("Analyse.adt")),
-      Analyse_LinkTable(*m_db, QStringLiteral("Analyse_Link.adt")),
-      RezepteTable(*m_db, QStringLiteral("Rezepte.adt")),
-      Rezept_LinkTable(*m_db, QStringLiteral("Rezept_Link.adt")),
-      UserTable(*m_db, QStringLiteral("USER.ADT")),
-      PrintTable(*m_db, QStringLiteral("PRINT.ADT")),
-      Query1(*m_db)
+    : m_db(openDb(dataDir, mode)), NMTable(*m_db, QStringLiteral("Nahrung.adt")),
+      NSTable(*m_db, QStringLiteral("Naehrstoff.adt")), Artikeltable(*m_db, QStringLiteral("Artikel.adt")),
+      BedarfTable(*m_db, QStringLiteral("Bedarf.adt")), AnalyseTable(*m_db, QStringLiteral("Analyse.adt")),
+      Analyse_LinkTable(*m_db, QStringLiteral("Analyse_Link.adt")), RezepteTable(*m_db, QStringLiteral("Rezepte.adt")),
+      Rezept_LinkTable(*m_db, QStringLiteral("Rezept_Link.adt")), UserTable(*m_db, QStringLiteral("USER.ADT")),
+      PrintTable(*m_db, QStringLiteral("PRINT.ADT")), Query1(*m_db)
 {
     AnalyseTable.setIndexName(QStringLiteral("PRIMARY"));
     RezepteTable.setIndexName(QStringLiteral("PRIMARY"));
@@ -38,8 +32,8 @@ Tables::~Tables()
 
 void Tables::openAll()
 {
-    for (Table *t : {&NMTable, &NSTable, &Artikeltable, &BedarfTable, &AnalyseTable, &Analyse_LinkTable,
-                     &RezepteTable, &Rezept_LinkTable, &UserTable, &PrintTable})
+    for (Table *t : {&NMTable, &NSTable, &Artikeltable, &BedarfTable, &AnalyseTable, &Analyse_LinkTable, &RezepteTable,
+                     &Rezept_LinkTable, &UserTable, &PrintTable})
         t->open();
 }
 

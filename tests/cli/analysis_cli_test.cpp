@@ -1,5 +1,5 @@
-#include "support/clirun.h"
 #include "core/textfile.h"
+#include "support/clirun.h"
 #include "support/testdata.h"
 
 #include <QFile>
@@ -46,10 +46,12 @@ TEST_F(AnalysisCli, AnalysePrintsTheResultLinesAndTheRatio)
 TEST_F(AnalysisCli, GroupAndCalculatorTotal)
 {
     const QString file = day("Apfel, roh;250\n");
-    const test::CliResult men = run({QStringLiteral("analyse"), QStringLiteral("--group"), QStringLiteral("Männer 19-24"), file});
+    const test::CliResult men =
+        run({QStringLiteral("analyse"), QStringLiteral("--group"), QStringLiteral("Männer 19-24"), file});
     ASSERT_EQ(men.rc, 0);
     EXPECT_TRUE(men.out.startsWith(QStringLiteral("Energie;kcal;130;2760;5 %\nWasser;g;214;3240;7 %\n")));
-    const test::CliResult kcal = run({QStringLiteral("analyse"), QStringLiteral("--kcal"), QStringLiteral("2600"), file});
+    const test::CliResult kcal =
+        run({QStringLiteral("analyse"), QStringLiteral("--kcal"), QStringLiteral("2600"), file});
     ASSERT_EQ(kcal.rc, 0);
     EXPECT_TRUE(kcal.out.startsWith(QStringLiteral("Energie;kcal;130;2600;5 %\nWasser;g;214;2700;8 %\n")));
     const test::CliResult zero = run({QStringLiteral("analyse"), QStringLiteral("--kcal"), QStringLiteral("0"), file});
@@ -59,7 +61,8 @@ TEST_F(AnalysisCli, GroupAndCalculatorTotal)
 TEST_F(AnalysisCli, WindowsTextAndMessages)
 {
     // "Öl, pflanzlich" in Windows-1252, a food that does not exist twice.
-    const test::CliResult r = run({QStringLiteral("analyse"), day("\xD6l, pflanzlich;10\nMarsriegel;5\nMarsriegel;5\n")});
+    const test::CliResult r =
+        run({QStringLiteral("analyse"), day("\xD6l, pflanzlich;10\nMarsriegel;5\nMarsriegel;5\n")});
     ASSERT_EQ(r.rc, 0);
     EXPECT_EQ(r.err, QStringLiteral("Das Nahrungsmittel Marsriegel wurde nicht gefunden.\n"
                                     "Das Nahrungsmittel Marsriegel wurde nicht gefunden.\n"));
@@ -68,7 +71,8 @@ TEST_F(AnalysisCli, WindowsTextAndMessages)
 
 TEST_F(AnalysisCli, NegativeOrHugeAmountsAreRefusedWithTheirLine)
 {
-    for (const QByteArray &day : {QByteArray("Apfel, roh;250\nEigelb;-20\n"), QByteArray("Apfel, roh;250\nEigelb;1e20\n")}) {
+    for (const QByteArray &day :
+         {QByteArray("Apfel, roh;250\nEigelb;-20\n"), QByteArray("Apfel, roh;250\nEigelb;1e20\n")}) {
         const test::CliResult r = run({QStringLiteral("analyse"), this->day(day)});
         EXPECT_EQ(r.rc, 1);
         EXPECT_TRUE(r.out.isEmpty());
@@ -83,8 +87,8 @@ TEST_F(AnalysisCli, Failures)
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_EQ(bad.err, QStringLiteral("Das Nahrungsmittel Marsriegel wurde nicht gefunden.\n"
                                       "'viel' ist kein gültiger Gleitkommawert\n"));
-    const test::CliResult group = run({QStringLiteral("analyse"), QStringLiteral("--group"), QStringLiteral("Männer 25-50"),
-                           day("Apfel, roh;1\n")});
+    const test::CliResult group = run(
+        {QStringLiteral("analyse"), QStringLiteral("--group"), QStringLiteral("Männer 25-50"), day("Apfel, roh;1\n")});
     EXPECT_EQ(group.rc, 1);
     EXPECT_EQ(group.err, QStringLiteral("Die Personengruppe Männer 25-50 wurde in der Datenbank nicht gefunden.\n"));
     const test::CliResult missing = run({QStringLiteral("evaluate"), files.filePath(QStringLiteral("fehlt.txt"))});
@@ -100,11 +104,12 @@ TEST_F(AnalysisCli, EvaluatePrintsTheBlocksWithLf)
     ASSERT_EQ(r.rc, 0);
     EXPECT_FALSE(r.out.contains(u'\r'));
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("ENERGIE:\nDie Energieaufnahme dieses Tages fiel zu gering aus.")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("ALKOHOL:\nSie haben keine schädliche Menge an Alkohol zu sich genommen.\n\n")));
+    EXPECT_TRUE(
+        r.out.contains(QStringLiteral("ALKOHOL:\nSie haben keine schädliche Menge an Alkohol zu sich genommen.\n\n")));
     EXPECT_TRUE(r.out.endsWith(QStringLiteral("Essen Sie mehr Gemüse und Obst!\n\n")));
     EXPECT_EQ(r.out.count(QStringLiteral("\n\n")), 26);
     // With the calculator total the energy verdict follows it.
-    const test::CliResult high = run({QStringLiteral("evaluate"), QStringLiteral("--kcal"), QStringLiteral("100"),
-                          day("Apfel, roh;300\n")});
+    const test::CliResult high =
+        run({QStringLiteral("evaluate"), QStringLiteral("--kcal"), QStringLiteral("100"), day("Apfel, roh;300\n")});
     EXPECT_TRUE(high.out.startsWith(QStringLiteral("ENERGIE:\nSie haben für diesen Tag zu viel Energie aufgenommen.")));
 }

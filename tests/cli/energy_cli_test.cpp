@@ -1,5 +1,5 @@
-#include "support/clirun.h"
 #include "core/clock.h"
+#include "support/clirun.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,15 @@ test::CliResult runCli(const QStringList &args)
 
 QStringList energyArgs(const QString &weight, const QString &sex, const QString &activity, const QString &hours)
 {
-    return {QStringLiteral("energy"), QStringLiteral("--weight"), weight, QStringLiteral("--sex"), sex,
-            QStringLiteral("--activity"), activity, QStringLiteral("--hours"), hours};
+    return {QStringLiteral("energy"),
+            QStringLiteral("--weight"),
+            weight,
+            QStringLiteral("--sex"),
+            sex,
+            QStringLiteral("--activity"),
+            activity,
+            QStringLiteral("--hours"),
+            hours};
 }
 
 } // namespace
@@ -86,8 +93,8 @@ TEST(CliEnergy, OutOfRangeSaysWhatIsAllowed)
 
 TEST(CliDiet, EndDate)
 {
-    const QStringList base = {QStringLiteral("diet"), QStringLiteral("--start"), QStringLiteral("20.01.2003"),
-                              QStringLiteral("--from"), QStringLiteral("75"), QStringLiteral("--to"),
+    const QStringList base = {QStringLiteral("diet"),   QStringLiteral("--start"), QStringLiteral("20.01.2003"),
+                              QStringLiteral("--from"), QStringLiteral("75"),      QStringLiteral("--to"),
                               QStringLiteral("70")};
     test::CliResult r = runCli(base);
     EXPECT_EQ(r.rc, 0);
@@ -102,8 +109,8 @@ TEST(CliDiet, EndDate)
     }
     r = runCli({QStringLiteral("diet"), QStringLiteral("--from"), QStringLiteral("75")});
     EXPECT_EQ(r.rc, 2);
-    r = runCli({QStringLiteral("diet"), QStringLiteral("--start"), QStringLiteral("31.02.2003"), QStringLiteral("--from"),
-                QStringLiteral("75"), QStringLiteral("--to"), QStringLiteral("70")});
+    r = runCli({QStringLiteral("diet"), QStringLiteral("--start"), QStringLiteral("31.02.2003"),
+                QStringLiteral("--from"), QStringLiteral("75"), QStringLiteral("--to"), QStringLiteral("70")});
     EXPECT_EQ(r.rc, 1);
     EXPECT_TRUE(r.out.isEmpty());
 }
@@ -112,7 +119,7 @@ TEST(CliDiet, StartsTodayByDefault)
 {
     Clock::setSource([] { return QDate(2024, 2, 27); });
     const test::CliResult r = runCli({QStringLiteral("diet"), QStringLiteral("--from"), QStringLiteral("75"),
-                             QStringLiteral("--to"), QStringLiteral("70")});
+                                      QStringLiteral("--to"), QStringLiteral("70")});
     Clock::reset();
     EXPECT_EQ(r.rc, 0);
     EXPECT_EQ(r.out, QStringLiteral("08.05.2024\n"));

@@ -9,15 +9,15 @@ using namespace torval;
 TEST(BestList, ChooserPositionsMapToColumns)
 {
     const QStringList expected = {
-        QStringLiteral("Alkohol"),    QStringLiteral("Ballaststoffe"), QStringLiteral("Calcium"),
-        QStringLiteral("Carotin"),    QStringLiteral("Cholesterin"),   QStringLiteral("Eisen"),
-        QStringLiteral("Eiweiss"),    QStringLiteral("Energie"),       QStringLiteral("Fett"),
-        QStringLiteral("Folsaeure"),  QStringLiteral("Harnsaeure"),    QStringLiteral("Kalium"),
-        QStringLiteral("Kohlenhydrate"), QStringLiteral("Magnesium"),  QStringLiteral("Natrium"),
-        QStringLiteral("Phosphor"),   QStringLiteral("Tier_EW"),       QStringLiteral("Unges_Fetts"),
-        QStringLiteral("Vitamin_A"),  QStringLiteral("Vitamin_B1"),    QStringLiteral("Vitamin_B2"),
-        QStringLiteral("Vitamin_B6"), QStringLiteral("Vitamin_C"),     QStringLiteral("Vitamin_E"),
-        QStringLiteral("Wasser"),     QStringLiteral("Zink")};
+        QStringLiteral("Alkohol"),       QStringLiteral("Ballaststoffe"), QStringLiteral("Calcium"),
+        QStringLiteral("Carotin"),       QStringLiteral("Cholesterin"),   QStringLiteral("Eisen"),
+        QStringLiteral("Eiweiss"),       QStringLiteral("Energie"),       QStringLiteral("Fett"),
+        QStringLiteral("Folsaeure"),     QStringLiteral("Harnsaeure"),    QStringLiteral("Kalium"),
+        QStringLiteral("Kohlenhydrate"), QStringLiteral("Magnesium"),     QStringLiteral("Natrium"),
+        QStringLiteral("Phosphor"),      QStringLiteral("Tier_EW"),       QStringLiteral("Unges_Fetts"),
+        QStringLiteral("Vitamin_A"),     QStringLiteral("Vitamin_B1"),    QStringLiteral("Vitamin_B2"),
+        QStringLiteral("Vitamin_B6"),    QStringLiteral("Vitamin_C"),     QStringLiteral("Vitamin_E"),
+        QStringLiteral("Wasser"),        QStringLiteral("Zink")};
     for (int i = 0; i < kNutrientCount; ++i)
         EXPECT_EQ(nutrientColumnAt(i), expected.at(i)) << i;
     EXPECT_TRUE(nutrientColumnAt(-1).isEmpty());
@@ -78,9 +78,8 @@ TEST(BestList, BarsScaleToTheBestAndSurviveAZeroMaximum)
         double value, best;
         int bar;
     };
-    const Case cases[] = {{200, 200, 100}, {100, 200, 50}, {1, 200, 0},     {1, 400, 0},
-                          {2.5, 100, 2},   {3.5, 100, 4},  {0, 0, 0},       {5, 0, 0},
-                          {-1, 10, 0},     {0, 10, 0},     {86000, 86000, 100}};
+    const Case cases[] = {{200, 200, 100}, {100, 200, 50}, {1, 200, 0}, {1, 400, 0}, {2.5, 100, 2},      {3.5, 100, 4},
+                          {0, 0, 0},       {5, 0, 0},      {-1, 10, 0}, {0, 10, 0},  {86000, 86000, 100}};
     for (const Case &c : cases)
         EXPECT_EQ(bestListBar(c.value, c.best), c.bar) << c.value << "/" << c.best;
 }

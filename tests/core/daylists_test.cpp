@@ -6,9 +6,9 @@ using namespace torval;
 
 TEST(DayLists, NutrientTableSplitsEachResultLineIntoFiveTexts)
 {
-    const QList<QStringList> rows = nutrientTableRows(
-        {QStringLiteral("Energie;kcal;1834,5;2000;92 %"), QStringLiteral("Wasser;g;0;;0 %"),
-         QStringLiteral("Odd;u;1;2;3 %;extra")});
+    const QList<QStringList> rows =
+        nutrientTableRows({QStringLiteral("Energie;kcal;1834,5;2000;92 %"), QStringLiteral("Wasser;g;0;;0 %"),
+                           QStringLiteral("Odd;u;1;2;3 %;extra")});
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0], (QStringList{QStringLiteral("Energie"), QStringLiteral("kcal"), QStringLiteral("1834,5"),
                                     QStringLiteral("2000"), QStringLiteral("92 %")}));

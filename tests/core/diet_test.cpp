@@ -62,8 +62,7 @@ TEST(Diet, FieldTexts)
     for (const Case &c : cases)
         EXPECT_EQ(dietEndDate(start, c.from, c.to, c.kcal), c.end) << c.name;
     // Over a leap day: 71 days after 27.02.2024 is 08.05.2024.
-    EXPECT_EQ(dietEndDate(start, QStringLiteral("75"), QStringLiteral("70"), QStringLiteral("500")),
-              QDate(2024, 5, 8));
+    EXPECT_EQ(dietEndDate(start, QStringLiteral("75"), QStringLiteral("70"), QStringLiteral("500")), QDate(2024, 5, 8));
 }
 
 TEST(Diet, MovingTheStartMovesTheEnd)

@@ -52,9 +52,9 @@ TEST(Energy, FactorsAndHints)
     EXPECT_EQ(activityHint(2), QStringLiteral("z.B. schwere körperliche Arbeit, Bau, Transport, Treppensteigen"));
     EXPECT_EQ(activityHint(3), QStringLiteral("z.B. Bergbau, Transport, Muskeltraining"));
     EXPECT_TRUE(activityHint(-1).isEmpty());
-    EXPECT_EQ(activityNames(), (QStringList{QStringLiteral("leichte Tätigkeit"), QStringLiteral("mittlere Tätigkeit"),
-                                            QStringLiteral("schwere Tätigkeit"),
-                                            QStringLiteral("schwerste Tätigkeit")}));
+    EXPECT_EQ(activityNames(),
+              (QStringList{QStringLiteral("leichte Tätigkeit"), QStringLiteral("mittlere Tätigkeit"),
+                           QStringLiteral("schwere Tätigkeit"), QStringLiteral("schwerste Tätigkeit")}));
 }
 
 TEST(Energy, FieldTexts)

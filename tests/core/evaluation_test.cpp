@@ -66,12 +66,23 @@ TEST(Evaluation, BandBoundaries)
         double percent;
         int band;
     } cases[] = {
-        {u"Energie", 74, 0},           {u"Energie", 75, 1},           {u"Energie", 140, 1},
-        {u"Energie", 141, 2},          {u"Vitamin C", 74, 0},         {u"Vitamin C", 141, 2},
-        {u"Unges. Fettsäuren", 74, 0}, {u"Unges. Fettsäuren", 141, 1}, {u"Unges. Fettsäuren", 150, 1},
-        {u"Unges. Fettsäuren", 151, 2}, {u"Alkohol", 0, 0},           {u"Alkohol", 100, 0},
-        {u"Alkohol", 101, 1},          {u"Alkohol", 200, 1},          {u"Alkohol", 201, 2},
-        {u"Energie", 74.5, 0},         {u"Energie", 140.5, 2},
+        {u"Energie", 74, 0},
+        {u"Energie", 75, 1},
+        {u"Energie", 140, 1},
+        {u"Energie", 141, 2},
+        {u"Vitamin C", 74, 0},
+        {u"Vitamin C", 141, 2},
+        {u"Unges. Fettsäuren", 74, 0},
+        {u"Unges. Fettsäuren", 141, 1},
+        {u"Unges. Fettsäuren", 150, 1},
+        {u"Unges. Fettsäuren", 151, 2},
+        {u"Alkohol", 0, 0},
+        {u"Alkohol", 100, 0},
+        {u"Alkohol", 101, 1},
+        {u"Alkohol", 200, 1},
+        {u"Alkohol", 201, 2},
+        {u"Energie", 74.5, 0},
+        {u"Energie", 140.5, 2},
     };
     for (const auto &c : cases)
         EXPECT_EQ(evaluationBand(rule(c.name), c.percent), c.band)
@@ -106,9 +117,10 @@ TEST(Evaluation, OneBlockPerNamedLineInTheLinesOrder)
     const QStringList text = evaluationLines(lines);
     EXPECT_EQ(text.count(QString()), 26);
     EXPECT_EQ(text.at(0), QStringLiteral("ENERGIE:"));
-    EXPECT_EQ(text.at(1), QStringLiteral("Sie haben für diesen Tag zu viel Energie aufgenommen. Auf Dauer führt das zur "
-                                         "Bildung von Fettdepots im Körper, die wiederum für lange Zeit Energie spenden "
-                                         "könnten."));
+    EXPECT_EQ(text.at(1),
+              QStringLiteral("Sie haben für diesen Tag zu viel Energie aufgenommen. Auf Dauer führt das zur "
+                             "Bildung von Fettdepots im Körper, die wiederum für lange Zeit Energie spenden "
+                             "könnten."));
     EXPECT_EQ(text.at(4), QString());
     // Blocks have three to five lines.
     qsizetype start = 0;
@@ -148,7 +160,8 @@ TEST(Evaluation, FileBytesAreWindows1252WithCrLfAndAFinalEmptyLine)
     EXPECT_TRUE(data.startsWith("ENERGIE:\r\nDie Energieaufnahme dieses Tages fiel zu gering aus. Im Rahmen einer "
                                 "Reduktionsdi\xE4t ist"));
     EXPECT_TRUE(data.endsWith("Essen Sie mehr Gem\xFCse und Obst!\r\n\r\n"));
-    EXPECT_TRUE(data.contains("ALKOHOL:\r\nSie haben keine sch\xE4" "dliche Menge an Alkohol zu sich genommen.\r\n\r\n"
+    EXPECT_TRUE(data.contains("ALKOHOL:\r\nSie haben keine sch\xE4"
+                              "dliche Menge an Alkohol zu sich genommen.\r\n\r\n"
                               "HARNS\xC4URE:\r\n"));
     EXPECT_FALSE(data.contains('?'));
     EXPECT_FALSE(data.contains("\n\n")); // every line end is CR LF

@@ -63,8 +63,8 @@ TEST(AddToIntake, MergeKeepsThePlaceAndShowsTheTotal)
     Answers a{{true}, {}};
     EXPECT_EQ(addToIntake(lines, QStringLiteral("Apfel, roh"), field, a.fn()), AddOutcome::Merged);
     EXPECT_EQ(field, QStringLiteral("250"));
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("Milch;200"), QStringLiteral("Apfel, roh;250"),
-                                  QStringLiteral("Brot;50")}));
+    EXPECT_EQ(lines,
+              (QStringList{QStringLiteral("Milch;200"), QStringLiteral("Apfel, roh;250"), QStringLiteral("Brot;50")}));
     ASSERT_EQ(a.asked.size(), 1);
     EXPECT_EQ(a.asked.first(), QStringLiteral("Das Produkt Apfel, roh existiert bereits.\n\nWollen Sie dessen Menge um "
                                               "den von Ihnen angegebenen Wert erhöhen?"));
@@ -152,8 +152,8 @@ TEST(IntakeAmount, OnlyAmountsFromNothingToOneHundredKilogramsCount)
         const char16_t *amount;
         double value; // -1: refused
     };
-    const Case cases[] = {{u"0", 0}, {u" 150 ", 150}, {u"7,5", 7.5}, {u"100000", 100000},
-                          {u"100000,5", -1}, {u"-50", -1}, {u"-0,1", -1}, {u"1E300", -1}};
+    const Case cases[] = {{u"0", 0},         {u" 150 ", 150}, {u"7,5", 7.5}, {u"100000", 100000},
+                          {u"100000,5", -1}, {u"-50", -1},    {u"-0,1", -1}, {u"1E300", -1}};
     for (const Case &c : cases) {
         const IntakeLine line{QStringLiteral("Brot"), QString::fromUtf16(c.amount)};
         if (c.value >= 0) {

@@ -9,11 +9,16 @@ using namespace torval;
 TEST(Measures, TenPagesOf122RowsInAlphabeticalOrder)
 {
     const auto &pages = measurePages();
-    const QStringList captions = {QStringLiteral("Einheiten"), QStringLiteral("Löffel und Gläser"),
-                                  QStringLiteral("Brot/Brötchen"), QStringLiteral("Brotaufstrich"),
-                                  QStringLiteral("Getreide"), QStringLiteral("Kartoffeln, Gemüse"),
-                                  QStringLiteral("Obst"), QStringLiteral("Milchprodukte"),
-                                  QStringLiteral("Wurst, Fleisch u. Fisch"), QStringLiteral("Fette, Desserts u. Süßes")};
+    const QStringList captions = {QStringLiteral("Einheiten"),
+                                  QStringLiteral("Löffel und Gläser"),
+                                  QStringLiteral("Brot/Brötchen"),
+                                  QStringLiteral("Brotaufstrich"),
+                                  QStringLiteral("Getreide"),
+                                  QStringLiteral("Kartoffeln, Gemüse"),
+                                  QStringLiteral("Obst"),
+                                  QStringLiteral("Milchprodukte"),
+                                  QStringLiteral("Wurst, Fleisch u. Fisch"),
+                                  QStringLiteral("Fette, Desserts u. Süßes")};
     const int sizes[] = {5, 6, 7, 5, 6, 35, 17, 9, 13, 19};
     QCollator german(QLocale(QLocale::German, QLocale::Germany));
     german.setCaseSensitivity(Qt::CaseInsensitive);
@@ -33,7 +38,8 @@ TEST(Measures, TenPagesOf122RowsInAlphabeticalOrder)
 
 TEST(Measures, LabelOfARow)
 {
-    EXPECT_EQ(measureLabel(measurePages()[1].rows[0]), QStringLiteral("mal 12 g (Esslöffel (Flüssigkeiten, Getreide))"));
+    EXPECT_EQ(measureLabel(measurePages()[1].rows[0]),
+              QStringLiteral("mal 12 g (Esslöffel (Flüssigkeiten, Getreide))"));
     EXPECT_EQ(initialMeasureLabel(), QStringLiteral("mal 100 g (Wasser)"));
 }
 
@@ -67,8 +73,9 @@ TEST(Measures, TakeOverMultipliesTheLabelsGrams)
 
 TEST(Measures, RangesAreRefusedWithTheConversionMessage)
 {
-    for (const auto &[label, text] : {std::pair{QStringLiteral("mal 5 - 10 g (Bonbon)"), QStringLiteral("5 - 10")},
-                                      std::pair{QStringLiteral("mal 80 - 100 g (Kuchen)"), QStringLiteral("80 - 100")}}) {
+    for (const auto &[label, text] :
+         {std::pair{QStringLiteral("mal 5 - 10 g (Bonbon)"), QStringLiteral("5 - 10")},
+          std::pair{QStringLiteral("mal 80 - 100 g (Kuchen)"), QStringLiteral("80 - 100")}}) {
         try {
             takeOverAmount(label, 2);
             FAIL() << label.toStdString();

@@ -13,24 +13,21 @@ struct FormatCase
 };
 
 class GeneralFormat : public ::testing::TestWithParam<FormatCase>
-{
-};
+{};
 
 TEST_P(GeneralFormat, WritesShortestGermanText)
 {
     EXPECT_EQ(formatGeneral(GetParam().value).toStdString(), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GeneralFormat,
-                         ::testing::Values(FormatCase{0, "0"}, FormatCase{12, "12"}, FormatCase{0.25, "0,25"},
-                                           FormatCase{1234.5, "1234,5"}, FormatCase{-3.5, "-3,5"},
-                                           FormatCase{17.16, "17,16"}, FormatCase{33.33, "33,33"},
-                                           FormatCase{100.0 / 3.0, "33,3333333333333"},
-                                           FormatCase{0.1 + 0.2, "0,3"}, FormatCase{1e14, "100000000000000"},
-                                           FormatCase{123456789012345, "123456789012345"},
-                                           FormatCase{1e15, "1E15"}, FormatCase{0.00001, "0,00001"},
-                                           FormatCase{0.000001, "1E-6"}, FormatCase{0.0000015, "1,5E-6"},
-                                           FormatCase{884, "884"}, FormatCase{200000, "200000"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GeneralFormat,
+    ::testing::Values(FormatCase{0, "0"}, FormatCase{12, "12"}, FormatCase{0.25, "0,25"}, FormatCase{1234.5, "1234,5"},
+                      FormatCase{-3.5, "-3,5"}, FormatCase{17.16, "17,16"}, FormatCase{33.33, "33,33"},
+                      FormatCase{100.0 / 3.0, "33,3333333333333"}, FormatCase{0.1 + 0.2, "0,3"},
+                      FormatCase{1e14, "100000000000000"}, FormatCase{123456789012345, "123456789012345"},
+                      FormatCase{1e15, "1E15"}, FormatCase{0.00001, "0,00001"}, FormatCase{0.000001, "1E-6"},
+                      FormatCase{0.0000015, "1,5E-6"}, FormatCase{884, "884"}, FormatCase{200000, "200000"}));
 
 struct RoundCase
 {
@@ -39,8 +36,7 @@ struct RoundCase
 };
 
 class HalfEven : public ::testing::TestWithParam<RoundCase>
-{
-};
+{};
 
 TEST_P(HalfEven, HalvesGoToTheEvenNeighbour)
 {
@@ -55,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, HalfEven,
 
 TEST(HalfEvenDecimal, DecimalHalvesGoToTheEvenNeighbourDespiteBinaryNoise)
 {
-    EXPECT_EQ(roundHalfEvenDecimal(4.6 * 100.0 / 40.0), 12);    // 11,5 in decimals
+    EXPECT_EQ(roundHalfEvenDecimal(4.6 * 100.0 / 40.0), 12);      // 11,5 in decimals
     EXPECT_EQ(roundHalfEvenDecimal(638.55 * 100.0 / 1290.0), 50); // 49,5
     EXPECT_EQ(roundHalfEvenDecimal(45 * (0.06125 * 80)), 220);    // 220,5
     EXPECT_EQ(roundHalfEvenDecimal(62.5), 62);
@@ -80,7 +76,8 @@ TEST(ParseFloat, RejectsWithTheGermanMessage)
             parseFloat(QString::fromUtf8(bad));
             FAIL() << "accepted " << bad;
         } catch (const ConversionError &e) {
-            EXPECT_EQ(e.message(), u'\'' + QString::fromUtf8(bad) + QStringLiteral("' ist kein gültiger Gleitkommawert"));
+            EXPECT_EQ(e.message(),
+                      u'\'' + QString::fromUtf8(bad) + QStringLiteral("' ist kein gültiger Gleitkommawert"));
         }
     }
 }
@@ -131,7 +128,7 @@ TEST(RoundToInt, RefusesWhatNoWholeNumberHolds)
 {
     EXPECT_EQ(roundToInt(2.5), 2);
     EXPECT_EQ(roundToInt(-9.0e18), qint64(-9000000000000000000));
-    for (const double v : {1e300, -1e300, 9.3e18, std::numeric_limits<double>::quiet_NaN(),
-                           std::numeric_limits<double>::infinity()})
+    for (const double v :
+         {1e300, -1e300, 9.3e18, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
         EXPECT_THROW(roundToInt(v), ConversionError) << v;
 }

@@ -24,7 +24,8 @@ TEST(OptionsFile, WritesNineLinesInOrder)
     o.write(path);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("Frauen 19-24\r\n75 \r\n1\r\n2\r\n8 \r\nSumkcalCheckBox\r\nirgendwas\r\nMeier\r\nAnna\r\n"));
+    EXPECT_EQ(f.readAll(),
+              QByteArray("Frauen 19-24\r\n75 \r\n1\r\n2\r\n8 \r\nSumkcalCheckBox\r\nirgendwas\r\nMeier\r\nAnna\r\n"));
     o.sumKcal = false;
     EXPECT_EQ(o.toLines().at(5), QStringLiteral("not checked"));
 }
@@ -42,9 +43,9 @@ TEST(OptionsFile, ShortFilesReadMissingLinesAsEmpty)
         const char *name;
         const char *first;
     };
-    const QStringList all = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                             QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("sieben"),
-                             QStringLiteral("Meier"), QStringLiteral("Anna")};
+    const QStringList all = {QStringLiteral("1"),      QStringLiteral("2"),     QStringLiteral("3"),
+                             QStringLiteral("4"),      QStringLiteral("5"),     QStringLiteral("6"),
+                             QStringLiteral("sieben"), QStringLiteral("Meier"), QStringLiteral("Anna")};
     for (const Case c : {Case{9, "sieben", "Meier", "Anna"}, Case{8, "sieben", "Meier", ""}, Case{7, "sieben", "", ""},
                          Case{6, "", "", ""}, Case{0, "", "", ""}}) {
         writeLines(path, all.mid(0, c.lines));

@@ -66,7 +66,7 @@ TEST(Recalc, ActualAmountsOfTheWorkedExamples)
     } cases[] = {
         {"Apfel, roh;250", "130"},
         {"Apfel, roh;33", "17,16"},
-        {"apfel, ROH; 33 ", "17,16"},     // letter case and blanks do not matter
+        {"apfel, ROH; 33 ", "17,16"}, // letter case and blanks do not matter
         {"Apfel, roh;7,5", "3,9"},
     };
     for (const Case &c : cases) {
@@ -87,14 +87,12 @@ TEST(Recalc, PercentageRoundsHalvesToEven)
         std::optional<long double> reference;
         const char *percent;
     } cases[] = {
-        {125, 200, "62"},    // 62,5
-        {127, 200, "64"},    // 63,5
-        {129, 200, "64"},    // 64,5
-        {0, 200, "0"},
-        {150, 100, "150"},
-        {17.16L, 2300, "1"},
-        {50, 0, "0"},              // a reference of 0 divides by nothing
-        {50, std::nullopt, "0"},   // nor does an empty one
+        {125, 200, "62"}, // 62,5
+        {127, 200, "64"}, // 63,5
+        {129, 200, "64"}, // 64,5
+        {0, 200, "0"},           {150, 100, "150"},
+        {17.16L, 2300, "1"},     {50, 0, "0"}, // a reference of 0 divides by nothing
+        {50, std::nullopt, "0"},               // nor does an empty one
         {-125, 200, "-62"},
     };
     for (const Case &c : cases)
@@ -157,8 +155,8 @@ TEST(Recalc, CalculatorTotalReplacesTheEnergyReferenceOnlyWhenTickedAndPositive)
 
 TEST(Recalc, UnknownFoodIsReportedPerLineAndAddsNothing)
 {
-    const RecalcResult r = recalcAnalyse(
-        day({QStringLiteral("Marsriegel;100"), QStringLiteral("Apfel, roh;100"), QStringLiteral("Marsriegel;kein Wert")}));
+    const RecalcResult r = recalcAnalyse(day(
+        {QStringLiteral("Marsriegel;100"), QStringLiteral("Apfel, roh;100"), QStringLiteral("Marsriegel;kein Wert")}));
     ASSERT_FALSE(r.error);
     EXPECT_EQ(r.messages, (QStringList{QStringLiteral("Das Nahrungsmittel Marsriegel wurde nicht gefunden."),
                                        QStringLiteral("Das Nahrungsmittel Marsriegel wurde nicht gefunden.")}));
@@ -202,14 +200,10 @@ TEST(Recalc, MissingMessagesFollowTheirOwnSpelling)
     {
         int nutrient;
         const char *message;
-    } cases[] = {{0, "Energie konnte nicht gefunden werden."},
-                 {2, "Eiweiss konnte nicht gefunden werden."},
-                 {8, "Harnsäure konnte nicht gefunden werden."},
-                 {9, "Tier_EW konnte nicht gefunden werden."},
-                 {18, "Vitamin A konnte nicht gefunden werden."},
-                 {21, "Folsäure konnte nicht gefunden werden."},
-                 {22, "Vitamin B1 konnte nicht gefunden werden."},
-                 {24, "Vitamin_B6 konnte nicht gefunden werden."},
+    } cases[] = {{0, "Energie konnte nicht gefunden werden."},     {2, "Eiweiss konnte nicht gefunden werden."},
+                 {8, "Harnsäure konnte nicht gefunden werden."},   {9, "Tier_EW konnte nicht gefunden werden."},
+                 {18, "Vitamin A konnte nicht gefunden werden."},  {21, "Folsäure konnte nicht gefunden werden."},
+                 {22, "Vitamin B1 konnte nicht gefunden werden."}, {24, "Vitamin_B6 konnte nicht gefunden werden."},
                  {25, "Vitamin_C konnte nicht gefunden werden."}};
     for (const auto &c : cases)
         EXPECT_EQ(missingNutrientMessage(c.nutrient), QString::fromUtf8(c.message));

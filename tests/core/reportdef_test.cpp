@@ -7,30 +7,29 @@ using namespace torval;
 
 namespace {
 
-const QString kTable = QStringLiteral(
-    "# Beispiel\n"
-    "[Bericht]\n"
-    "Titel = Nährstoffbestenliste ({Text4}) in {Text2} je 100 g\n"
-    "Untertitel = Stand {Druckdatum}\n"
-    "Ränder = 10 10 15 25\n"
-    "Schrift = Arial 9\n"
-    "Titelschrift = Times New Roman 16 fett kursiv\n"
-    "Fußzeile = {Druckdatum} | {Titel} | Seite {Seite} von {Seiten}\n"
-    "Zeilenlinien = nein\n"
-    "\n"
-    "[Spalte]\n"
-    "Überschrift = Nr.\n"
-    "Inhalt = {Nr}.\n"
-    "Breite = 12\n"
-    "Ausrichtung = rechts\n"
-    "[Spalte]\n"
-    "Überschrift = Nahrungsmittel\n"
-    "Feld = Text1\n"
-    "[spalte]\n"
-    "ueberschrift = Menge\n"
-    "inhalt = {Text3} {Text2}\n"
-    "breite = 30\n"
-    "ausrichtung = rechts\n");
+const QString kTable = QStringLiteral("# Beispiel\n"
+                                      "[Bericht]\n"
+                                      "Titel = Nährstoffbestenliste ({Text4}) in {Text2} je 100 g\n"
+                                      "Untertitel = Stand {Druckdatum}\n"
+                                      "Ränder = 10 10 15 25\n"
+                                      "Schrift = Arial 9\n"
+                                      "Titelschrift = Times New Roman 16 fett kursiv\n"
+                                      "Fußzeile = {Druckdatum} | {Titel} | Seite {Seite} von {Seiten}\n"
+                                      "Zeilenlinien = nein\n"
+                                      "\n"
+                                      "[Spalte]\n"
+                                      "Überschrift = Nr.\n"
+                                      "Inhalt = {Nr}.\n"
+                                      "Breite = 12\n"
+                                      "Ausrichtung = rechts\n"
+                                      "[Spalte]\n"
+                                      "Überschrift = Nahrungsmittel\n"
+                                      "Feld = Text1\n"
+                                      "[spalte]\n"
+                                      "ueberschrift = Menge\n"
+                                      "inhalt = {Text3} {Text2}\n"
+                                      "breite = 30\n"
+                                      "ausrichtung = rechts\n");
 
 ReportData bestData()
 {
@@ -72,10 +71,11 @@ TEST(ReportDefinition, PreparesRowsTitleAndMargins)
     const PreparedReport r = prepareReport(d, bestData(), QDate(2024, 3, 5));
     EXPECT_EQ(r.title, QStringLiteral("Nährstoffbestenliste (Unges. Fettsäuren) in mg je 100 g"));
     EXPECT_EQ(r.subtitle, QStringLiteral("Stand 05.03.2024"));
-    EXPECT_EQ(r.headings, (QStringList{QStringLiteral("Nr."), QStringLiteral("Nahrungsmittel"), QStringLiteral("Menge")}));
+    EXPECT_EQ(r.headings,
+              (QStringList{QStringLiteral("Nr."), QStringLiteral("Nahrungsmittel"), QStringLiteral("Menge")}));
     ASSERT_EQ(r.rows.size(), 2);
-    EXPECT_EQ(r.rows.at(1), (QStringList{QStringLiteral("2."), QStringLiteral("Öl; pflanzlich"),
-                                         QStringLiteral("80000 mg")}));
+    EXPECT_EQ(r.rows.at(1),
+              (QStringList{QStringLiteral("2."), QStringLiteral("Öl; pflanzlich"), QStringLiteral("80000 mg")}));
     EXPECT_EQ(r.csvHeader, r.headings);
     EXPECT_EQ(r.marginText(d.footer.at(2), 2, 7), QStringLiteral("Seite 2 von 7"));
     EXPECT_EQ(r.marginText(d.footer.at(1), 1, 1), r.title);
@@ -115,14 +115,15 @@ TEST(ReportDefinition, ParagraphReportsRunOverOneRecordOfAnyTable)
     EXPECT_EQ(d.paragraphs.at(0).font.pointSize, 14);
     EXPECT_EQ(d.paragraphs.at(1).font.pointSize, 10);
     // Export columns: the fields the paragraphs name, in order of use.
-    EXPECT_EQ(r.csvHeader, (QStringList{QStringLiteral("Bezeichnung"), QStringLiteral("Kategorie"),
-                                        QStringLiteral("Text")}));
+    EXPECT_EQ(r.csvHeader,
+              (QStringList{QStringLiteral("Bezeichnung"), QStringLiteral("Kategorie"), QStringLiteral("Text")}));
     EXPECT_EQ(r.csvRows.at(0).at(0), QStringLiteral("Apfelkuchen"));
 }
 
 TEST(ReportDefinition, BracesAndPlaceholders)
 {
-    EXPECT_EQ(templateNames(QStringLiteral("{A} und {B} und {A}")), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(templateNames(QStringLiteral("{A} und {B} und {A}")),
+              (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
     EXPECT_EQ(templatePieces(QStringLiteral("{{x}} {Text1}!")),
               (QStringList{QStringLiteral("{x} "), QStringLiteral("Text1"), QStringLiteral("!")}));
     EXPECT_TRUE(templateNames(QStringLiteral("ohne")).isEmpty());
@@ -142,7 +143,8 @@ TEST(ReportDefinition, FaultsNameFileAndLine)
          u"Berichtsdefinition T.frf: entweder [Spalte]- oder [Absatz]-Abschnitte erwartet"},
         {"BothKinds", u"[Bericht]\n[Spalte]\nFeld = Text1\n[Absatz]\nInhalt = x\n",
          u"Berichtsdefinition T.frf: entweder [Spalte]- oder [Absatz]-Abschnitte erwartet"},
-        {"UnknownSection", u"[Bericht]\n[Seite]\n", u"Berichtsdefinition T.frf, Zeile 2: unbekannter Abschnitt [Seite]"},
+        {"UnknownSection", u"[Bericht]\n[Seite]\n",
+         u"Berichtsdefinition T.frf, Zeile 2: unbekannter Abschnitt [Seite]"},
         {"UnknownKey", u"[Bericht]\nFarbe = rot\n",
          u"Berichtsdefinition T.frf, Zeile 2: Farbe: unbekannter Schlüssel im Abschnitt [Bericht]"},
         {"NoEquals", u"[Bericht]\nTitel\n", u"Berichtsdefinition T.frf, Zeile 2: erwartet „Schlüssel = Wert“"},
@@ -170,8 +172,8 @@ TEST(ReportDefinition, FaultsNameFileAndLine)
 
 TEST(ReportDefinition, UnknownFieldFailsWhenPrepared)
 {
-    const ReportDefinition d =
-        parseReportDefinition(QStringLiteral("[Bericht]\n[Spalte]\nÜberschrift = A\nFeld = Text9\n"), QStringLiteral("T.frf"));
+    const ReportDefinition d = parseReportDefinition(
+        QStringLiteral("[Bericht]\n[Spalte]\nÜberschrift = A\nFeld = Text9\n"), QStringLiteral("T.frf"));
     try {
         prepareReport(d, bestData(), QDate(2024, 1, 1));
         ADD_FAILURE() << "no error";

@@ -1,6 +1,6 @@
-#include "core/sourcedata.h"
 #include "core/reportdef.h"
 #include "core/reportexport.h"
+#include "core/sourcedata.h"
 #include "core/textfile.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +12,11 @@ namespace {
 PreparedReport nutrientTable(int rows)
 {
     const ReportDefinition d = parseReportDefinition(
-        QStringLiteral("[Bericht]\nTitel = Tagesanalyse {{Nährstoffe}}\nFußzeile = {Druckdatum} | | Seite {Seite} von {Seiten}\n"
-                       "[Spalte]\nÜberschrift = Inhaltsstoffe\nFeld = Text1\nBreite = 60\n"
-                       "[Spalte]\nÜberschrift = Einheit\nFeld = Text2\nBreite = 20\n"
-                       "[Spalte]\nÜberschrift = Ist\nFeld = Text3\nBreite = 30\nAusrichtung = rechts\n"),
+        QStringLiteral(
+            "[Bericht]\nTitel = Tagesanalyse {{Nährstoffe}}\nFußzeile = {Druckdatum} | | Seite {Seite} von {Seiten}\n"
+            "[Spalte]\nÜberschrift = Inhaltsstoffe\nFeld = Text1\nBreite = 60\n"
+            "[Spalte]\nÜberschrift = Einheit\nFeld = Text2\nBreite = 20\n"
+            "[Spalte]\nÜberschrift = Ist\nFeld = Text3\nBreite = 30\nAusrichtung = rechts\n"),
         QStringLiteral("N.frf"));
     ReportData data;
     data.fields = {QStringLiteral("Text1"), QStringLiteral("Text2"), QStringLiteral("Text3")};

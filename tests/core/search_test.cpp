@@ -13,8 +13,7 @@ struct FormsCase
 };
 
 class SearchForms : public ::testing::TestWithParam<FormsCase>
-{
-};
+{};
 
 TEST_P(SearchForms, CapitalFirstAndSmallAll)
 {
@@ -39,8 +38,8 @@ TEST(SearchSql, QuotesAreDoubledSoTheStatementStaysWellFormed)
 
 TEST(SourceTable, ParsesQuotedCellsAndKeepsEmptyOnes)
 {
-    const SourceTable t = parseSourceTable(
-        QStringLiteral("A;B;#C\n1;\"x;y\";z\n2;;\"he said \"\"hi\"\"\"\n3;\"two\nlines\";\n"));
+    const SourceTable t =
+        parseSourceTable(QStringLiteral("A;B;#C\n1;\"x;y\";z\n2;;\"he said \"\"hi\"\"\"\n3;\"two\nlines\";\n"));
     ASSERT_EQ(t.header, (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("#C")}));
     ASSERT_EQ(t.rows.size(), 3);
     EXPECT_EQ(t.rows[0][1], QStringLiteral("x;y"));
@@ -68,8 +67,7 @@ struct LikeCase
 };
 
 class SqlLike : public ::testing::TestWithParam<LikeCase>
-{
-};
+{};
 
 TEST_P(SqlLike, MatchesAsTheFoodSearchExpects)
 {

@@ -48,14 +48,14 @@ TEST(SportList, KcalIsMinutesTimesFactorTimesWeightHalvesToEven)
         qint64 kcal;
     };
     const Case cases[] = {
-        {"Tennis 30 min at 80 kg", 30, 0.12775, 80, 307},   // 306,6
-        {"Tennis 60 min at 80 kg", 60, 0.12775, 80, 613},   // 613,2
-        {"Gehen 45 min at 75 kg", 45, 0.06125, 75, 207},    // 206,71875
-        {"exact half down to even", 1, 0.5, 5, 2},          // 2,5
-        {"exact half up to even", 1, 0.5, 7, 4},            // 3,5
+        {"Tennis 30 min at 80 kg", 30, 0.12775, 80, 307},                             // 306,6
+        {"Tennis 60 min at 80 kg", 60, 0.12775, 80, 613},                             // 613,2
+        {"Gehen 45 min at 75 kg", 45, 0.06125, 75, 207},                              // 206,71875
+        {"exact half down to even", 1, 0.5, 5, 2},                                    // 2,5
+        {"exact half up to even", 1, 0.5, 7, 4},                                      // 3,5
         {"Gehen 45 min at 80 kg: a half despite binary noise", 45, 0.06125, 80, 220}, // 220,5
-        {"Laufen 15 min at 70 kg", 15, 0.1225, 70, 129},                             // 128,625
-        {"Ski wandern 50 min at 75 kg", 50, 0.119, 75, 446},                         // 446,25
+        {"Laufen 15 min at 70 kg", 15, 0.1225, 70, 129},                              // 128,625
+        {"Ski wandern 50 min at 75 kg", 50, 0.119, 75, 446},                          // 446,25
         {"no minutes", 0, 0.12775, 80, 0},
     };
     for (const Case &c : cases)

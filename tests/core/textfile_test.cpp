@@ -37,8 +37,8 @@ TEST(TextFile, WritesWindows1252WithCrLfAndReadsBack)
     const QString path = dir.filePath(QStringLiteral("a.txt"));
     writeLines(path, {QStringLiteral("Frauen 19-24"), QStringLiteral("75 "), QString(), QStringLiteral("Müller")});
     EXPECT_EQ(readBytes(path), QByteArray("Frauen 19-24\r\n75 \r\n\r\nM\xFCller\r\n"));
-    EXPECT_EQ(readLines(path),
-              (QStringList{QStringLiteral("Frauen 19-24"), QStringLiteral("75 "), QString(), QStringLiteral("Müller")}));
+    EXPECT_EQ(readLines(path), (QStringList{QStringLiteral("Frauen 19-24"), QStringLiteral("75 "), QString(),
+                                            QStringLiteral("Müller")}));
 
     writeTextFile(path, QStringLiteral("a\nb\r\nc"));
     EXPECT_EQ(readBytes(path), QByteArray("a\r\nb\r\nc"));
@@ -78,11 +78,15 @@ TEST(Utf8OrWindows1252, ByteOrderMarkNeverReachesTheText)
         QString text;
     };
     const Case cases[] = {
-        {QByteArray("\xEF\xBB\xBF" "Brot;50"), QStringLiteral("Brot;50")},
+        {QByteArray("\xEF\xBB\xBF"
+                    "Brot;50"),
+         QStringLiteral("Brot;50")},
         {QByteArray("Br\xC3\xB6tchen;50"), QStringLiteral("Brötchen;50")},
         // Not valid UTF-8 (a lone \xFC): the whole file is Windows-1252, and
         // the mark of the would-be UTF-8 file is dropped all the same.
-        {QByteArray("\xEF\xBB\xBF" "M\xFCsli;40"), QStringLiteral("Müsli;40")},
+        {QByteArray("\xEF\xBB\xBF"
+                    "M\xFCsli;40"),
+         QStringLiteral("Müsli;40")},
         {QByteArray("M\xFCsli;40"), QStringLiteral("Müsli;40")},
     };
     for (const Case &c : cases)

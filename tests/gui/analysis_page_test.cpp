@@ -7,10 +7,10 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QLineEdit>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -72,7 +72,7 @@ TEST_F(AnalysePageTest, AddingAFoodAppendsItAndRecomputes)
     EXPECT_EQ(page().intakeLines(), QStringList{QStringLiteral("Apfel, roh;250")});
     EXPECT_EQ(result(0, 2), QStringLiteral("130"));
     EXPECT_EQ(page().resultLines().at(0).section(u';', 2, 2), QStringLiteral("130"));
-    add(kObst, kApfel, QStringLiteral("33"));       // merged after "Ja"
+    add(kObst, kApfel, QStringLiteral("33")); // merged after "Ja"
     EXPECT_EQ(intake(), QStringList{QStringLiteral("Apfel, roh;283")});
     EXPECT_EQ(page().MengenEdit->text(), QStringLiteral("283"));
     EXPECT_EQ(result(0, 2), QStringLiteral("147,16"));
@@ -120,7 +120,8 @@ TEST_F(AnalysePageTest, BadInputOnTheList)
     boxes.shown.clear();
     // "Menge ändern" without a selected line.
     page().MengeBtn->click();
-    EXPECT_EQ(boxes.texts(QStringLiteral("message")), QStringList{QStringLiteral("Wählen Sie bitte vorher einen Eintrag aus!")});
+    EXPECT_EQ(boxes.texts(QStringLiteral("message")),
+              QStringList{QStringLiteral("Wählen Sie bitte vorher einen Eintrag aus!")});
     // "Gewählten Eintrag löschen" without one recomputes and removes nothing.
     add(kObst, kApfel, QStringLiteral("100"));
     page().NMListBox->clearSelection();
@@ -136,7 +137,8 @@ TEST_F(AnalysePageTest, BadInputOnTheList)
     EXPECT_EQ(intake(), (QStringList{QStringLiteral("Apfel, roh;100"), QStringLiteral("Apfelsine;80")}));
     boxes.shown.clear();
     page().MengeBtn->click();
-    EXPECT_EQ(boxes.texts(QStringLiteral("message")), QStringList{QStringLiteral("Wählen Sie bitte vorher einen Eintrag aus!")});
+    EXPECT_EQ(boxes.texts(QStringLiteral("message")),
+              QStringList{QStringLiteral("Wählen Sie bitte vorher einen Eintrag aus!")});
     // The amount field takes whole grams of up to four digits only.
     QLineEdit *amount = page().MengenEdit;
     for (const auto &[typed, kept] : {std::pair{",", ""}, std::pair{"7,5", "75"}, std::pair{"12345", "1234"}}) {
@@ -168,7 +170,8 @@ TEST_F(AnalysePageTest, ChangedAmountIsTakenAsTypedAndANonNumberStopsTheComputat
     page().MengeBtn->click();
     EXPECT_EQ(intake(), QStringList{QStringLiteral("Rosinenbrötchen;ein Stück")});
     EXPECT_EQ(results(), shown);
-    EXPECT_EQ(boxes.texts(QStringLiteral("error")), QStringList{QStringLiteral("'ein Stück' ist kein gültiger Gleitkommawert.")});
+    EXPECT_EQ(boxes.texts(QStringLiteral("error")),
+              QStringList{QStringLiteral("'ein Stück' ist kein gültiger Gleitkommawert.")});
     add(kObst, kApfel, QStringLiteral("100"));
     EXPECT_EQ(boxes.texts(QStringLiteral("error")).size(), 2);
     EXPECT_EQ(results(), shown);
@@ -286,7 +289,8 @@ TEST_F(AnalysePageTest, PrintedListsFillThePrintTable)
     EXPECT_TRUE(boxes.texts(QStringLiteral("error")).isEmpty());
     EXPECT_NE(report::lastPreview(), nullptr);
 
-    page().setIntakeLines({QStringLiteral("Apfel, roh;250"), QStringLiteral("Reis;100 "), QStringLiteral("Vollmilch;7,5")});
+    page().setIntakeLines(
+        {QStringLiteral("Apfel, roh;250"), QStringLiteral("Reis;100 "), QStringLiteral("Vollmilch;7,5")});
     page().SpeedButton2->click();
     rows = printed();
     ASSERT_EQ(rows.size(), 3);
@@ -380,6 +384,7 @@ TEST_F(AnalysePageTest, HouseholdMeasuresWriteTheAmountField)
     });
     page().MengenBtn->click();
     EXPECT_EQ(page().MengenEdit->text(), QStringLiteral("200"));
-    EXPECT_EQ(boxes.texts(QStringLiteral("error")), QStringList{QStringLiteral("'5 - 10' ist kein gültiger Gleitkommawert.")});
+    EXPECT_EQ(boxes.texts(QStringLiteral("error")),
+              QStringList{QStringLiteral("'5 - 10' ist kein gültiger Gleitkommawert.")});
     EXPECT_TRUE(intake().size() == 1);
 }

@@ -42,7 +42,8 @@ protected:
         for (int i = 1; i <= 44; ++i)
             tables().db().exec(QStringLiteral("INSERT INTO \"Nahrung.adt\" (Kategorie, Nahrungsmittel, Energie, "
                                               "Vitamin_C) VALUES ('Obst', ?, 50, ?)"),
-                               QVariantList{QVariant(QString(QStringLiteral("Testfrucht ") + QString::number(i))), QVariant(60000 + 100 * i)});
+                               QVariantList{QVariant(QString(QStringLiteral("Testfrucht ") + QString::number(i))),
+                                            QVariant(60000 + 100 * i)});
     }
     void printWith(const std::optional<QString> &answer)
     {
@@ -103,8 +104,8 @@ TEST_F(BestListPageTest, PositionsBeyondTheTableStayEmptyAfterAFoodIsGone)
 {
     start();
     pick(QStringLiteral("Vitamin C"));
-    EXPECT_EQ(names().mid(0, 3), (QStringList{QStringLiteral("Apfelsine"), QStringLiteral("Apfel, roh"),
-                                              QStringLiteral("Apfel, roh")}));
+    EXPECT_EQ(names().mid(0, 3),
+              (QStringList{QStringLiteral("Apfelsine"), QStringLiteral("Apfel, roh"), QStringLiteral("Apfel, roh")}));
     EXPECT_FALSE(page()->NMLabels[15]->text().isEmpty()); // 16 foods
     EXPECT_TRUE(page()->NMLabels[16]->text().isEmpty());
     tables().db().exec(QStringLiteral("DELETE FROM \"Nahrung.adt\" WHERE Nahrungsmittel = 'Apfelsine'"));
@@ -135,7 +136,8 @@ TEST_F(BestListPageTest, ANutrientNoFoodCarriesGivesEmptyBars)
 TEST_F(BestListPageTest, UnknownValuesRankLast)
 {
     start();
-    tables().db().exec(QStringLiteral("UPDATE \"Nahrung.adt\" SET Vitamin_C = NULL WHERE Nahrungsmittel = 'Apfelsine'"));
+    tables().db().exec(
+        QStringLiteral("UPDATE \"Nahrung.adt\" SET Vitamin_C = NULL WHERE Nahrungsmittel = 'Apfelsine'"));
     pick(QStringLiteral("Vitamin C"));
     EXPECT_EQ(page()->NMLabels[0]->text(), QStringLiteral("Apfel, roh"));
     EXPECT_EQ(page()->NMLabels[15]->text(), QStringLiteral("Apfelsine"));
@@ -184,8 +186,7 @@ TEST_F(BestListPageTest, PrintingFiftyPutsExactlyFiftyRowsInListOrder)
         ASSERT_TRUE(preview);
         EXPECT_EQ(preview->objectName(), QStringLiteral("ReportPreview"));
         EXPECT_EQ(preview->layout().report().rows.size(), 50);
-        EXPECT_EQ(preview->layout().report().title,
-                  QStringLiteral("Nährstoffbestenliste (Vitamin C) in µg je 100 g"));
+        EXPECT_EQ(preview->layout().report().title, QStringLiteral("Nährstoffbestenliste (Vitamin C) in µg je 100 g"));
         test::closePreviews();
     }
     EXPECT_TRUE(boxes.texts(QStringLiteral("error")).isEmpty());

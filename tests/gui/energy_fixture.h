@@ -35,7 +35,6 @@ struct TestUser
 class EnergyFixture : public ProgramTest
 {
 protected:
-
     // Writes into the data directory before the program starts.
     template<typename F>
     void withTables(F &&f)

@@ -1,12 +1,12 @@
 #include "energy/EnergyPage.h"
+#include "energy_fixture.h"
 #include "gui/MaskEdit.h"
 #include "gui/RadioGroup.h"
-#include "energy_fixture.h"
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -103,10 +103,8 @@ TEST_F(EnergyPageTest, WorkedValuesThroughTheControls)
     const Case cases[] = {
         {"defaults", QStringLiteral("75"), 0, 1, QStringLiteral("7"), {1800, 784, 2584}},
         {"weiblich", QStringLiteral("75"), 1, 1, QStringLiteral("7"), {1636, 630, 2266}},
-        {"60 kg weiblich leicht 8 h", QStringLiteral("60"), 1, 0, QStringLiteral("8"),
-         {1309, 320, 1629}},
-        {"schwerste männlich", QStringLiteral("100"), 0, 3, QStringLiteral("10"),
-         {2400, 2300, 4700}},
+        {"60 kg weiblich leicht 8 h", QStringLiteral("60"), 1, 0, QStringLiteral("8"), {1309, 320, 1629}},
+        {"schwerste männlich", QStringLiteral("100"), 0, 3, QStringLiteral("10"), {2400, 2300, 4700}},
         {"nothing", QStringLiteral("0"), 0, 1, QStringLiteral("0"), {0, 0, 0}},
     };
     for (const Case &c : cases) {

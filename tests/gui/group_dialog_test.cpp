@@ -109,9 +109,10 @@ TEST_F(GroupDialogTest, CancelAndMissingGroupChangeNothing)
     EXPECT_EQ(userField("BedarfGruppe"), QStringLiteral("Männer 19-24"));
 
     choose(QStringLiteral("Kinder 10-12 (w)"));
-    EXPECT_EQ(boxes.texts(QStringLiteral("message")),
-              QStringList{QStringLiteral("Die Personengruppe Kinder 10-12 (w) wurde in der Datenbank nicht gefunden.\n\n"
-                                         "Bitte wenden Sie sich an die Hersteller!")});
+    EXPECT_EQ(
+        boxes.texts(QStringLiteral("message")),
+        QStringList{QStringLiteral("Die Personengruppe Kinder 10-12 (w) wurde in der Datenbank nicht gefunden.\n\n"
+                                   "Bitte wenden Sie sich an die Hersteller!")});
     EXPECT_EQ(group(), QStringLiteral("Männer 19-24"));
     EXPECT_EQ(userField("BedarfGruppe"), QStringLiteral("Männer 19-24"));
     EXPECT_EQ(results(), shown);

@@ -1,12 +1,12 @@
 #include "app/UserSession.h"
 #include "app/ZudorMainFrm.h"
+#include "core/textfile.h"
 #include "editor/REMain.h"
 #include "energy/EnergyPage.h"
-#include "gui/MaskEdit.h"
-#include "info/BestListPage.h"
-#include "core/textfile.h"
 #include "fooddb/FoodPage.h"
+#include "gui/MaskEdit.h"
 #include "gui/sortedcombobox.h"
+#include "info/BestListPage.h"
 #include "store/tables.h"
 #include "support/programtest.h"
 
@@ -43,10 +43,15 @@ protected:
 TEST_F(MainWindowTest, StartUpFillsBothCategoryChoosersAndShowsTheFirstFood)
 {
     auto w = start();
-    const QStringList expected = {QStringLiteral("Eier"), QStringLiteral("Fette und Öle"), QStringLiteral("Gerichte"),
-                                  QStringLiteral("Getränke"), QStringLiteral("Getreide und Teigwaren"),
-                                  QStringLiteral("Käse"), QStringLiteral("Milch und Milchprodukte"),
-                                  QStringLiteral("Obst"), QStringLiteral("Süßwaren")};
+    const QStringList expected = {QStringLiteral("Eier"),
+                                  QStringLiteral("Fette und Öle"),
+                                  QStringLiteral("Gerichte"),
+                                  QStringLiteral("Getränke"),
+                                  QStringLiteral("Getreide und Teigwaren"),
+                                  QStringLiteral("Käse"),
+                                  QStringLiteral("Milch und Milchprodukte"),
+                                  QStringLiteral("Obst"),
+                                  QStringLiteral("Süßwaren")};
     auto *kat = w->findChild<gui::SortedComboBox *>(QStringLiteral("KategorieCombo"));
     auto *kat2 = w->findChild<gui::SortedComboBox *>(QStringLiteral("KategorieCombo2"));
     ASSERT_TRUE(kat && kat2);
@@ -69,10 +74,10 @@ TEST_F(MainWindowTest, StartUpFillsBothCategoryChoosersAndShowsTheFirstFood)
 TEST_F(MainWindowTest, PagesInTheirOrder)
 {
     auto w = start();
-    const QStringList captions = {QStringLiteral("Einzelanalysen"),    QStringLiteral("Bestenlisten"),
-                                  QStringLiteral("Nährstoffdetails"),  QStringLiteral("Energiebedarfsrechner"),
-                                  QStringLiteral("Tagesanalysen"),     QStringLiteral("Rezeptebibliothek"),
-                                  QStringLiteral("Artikeldatenbank"),  QStringLiteral("Infos und Links")};
+    const QStringList captions = {QStringLiteral("Einzelanalysen"),   QStringLiteral("Bestenlisten"),
+                                  QStringLiteral("Nährstoffdetails"), QStringLiteral("Energiebedarfsrechner"),
+                                  QStringLiteral("Tagesanalysen"),    QStringLiteral("Rezeptebibliothek"),
+                                  QStringLiteral("Artikeldatenbank"), QStringLiteral("Infos und Links")};
     for (int i = 0; i < captions.size(); ++i)
         EXPECT_EQ(w->pageControl()->tabText(i), captions[i]);
 }
@@ -134,9 +139,15 @@ TEST_F(MainWindowTest, UnwritableOptionsFileShowsTheErrorAndStillClosesTables)
 
 TEST_F(MainWindowTest, MissingTablesEndStartUpWithTheErrorAndTheWindowStillOpens)
 {
-    const QStringList options = {QStringLiteral("Frauen 19-24"), QStringLiteral("75 "), QStringLiteral("0"),
-                                 QStringLiteral("1"), QStringLiteral("7 "), QStringLiteral("not checked"),
-                                 QStringLiteral("MEINE OPTION"), QStringLiteral("Meier"), QStringLiteral("Anna")};
+    const QStringList options = {QStringLiteral("Frauen 19-24"),
+                                 QStringLiteral("75 "),
+                                 QStringLiteral("0"),
+                                 QStringLiteral("1"),
+                                 QStringLiteral("7 "),
+                                 QStringLiteral("not checked"),
+                                 QStringLiteral("MEINE OPTION"),
+                                 QStringLiteral("Meier"),
+                                 QStringLiteral("Anna")};
     writeLines(dir.file(QStringLiteral("ZudorOpt.cfg")), options);
     QFile::remove(dir.file(QStringLiteral("Data/torval.db")));
     auto w = start();
@@ -286,8 +297,8 @@ TEST_F(MainWindowTest, SettingsThatCannotBeStoredAtCloseAreAskedAbout)
         const auto asked = boxes.texts(QStringLiteral("dlg"));
         ASSERT_EQ(asked.size(), 1);
         EXPECT_TRUE(asked.first().startsWith(QStringLiteral("Ihre Einstellungen konnten nicht gespeichert werden:\n\n"
-                                                           "Die Datenbank wird gerade von einem anderen "
-                                                           "Programmfenster benutzt.")))
+                                                            "Die Datenbank wird gerade von einem anderen "
+                                                            "Programmfenster benutzt.")))
             << asked.first().toStdString();
         other.db().rollback();
         w->tables()->db().setBusyWait(wait);

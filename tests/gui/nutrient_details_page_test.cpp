@@ -79,10 +79,10 @@ TEST_F(NutrientDetailsPageTest, EightSectionsWithTheirTexts)
     // Zink has no texts in the fixture: the sections empty, the captions stay.
     pick(QStringLiteral("Zink"));
     EXPECT_EQ(page()->NSLabel2->text(), QStringLiteral("Nährstoffinformationen - Zink"));
-    const QStringList captions = {QStringLiteral("Wirkung"),     QStringLiteral("Aufnahme"),
-                                  QStringLiteral("Mangelerscheinung"), QStringLiteral("Überdosierung"),
-                                  QStringLiteral("Zubereitung"), QStringLiteral("Mehrbedarf"),
-                                  QStringLiteral("Tipp"),        QStringLiteral("Check")};
+    const QStringList captions = {
+        QStringLiteral("Wirkung"),       QStringLiteral("Aufnahme"),    QStringLiteral("Mangelerscheinung"),
+        QStringLiteral("Überdosierung"), QStringLiteral("Zubereitung"), QStringLiteral("Mehrbedarf"),
+        QStringLiteral("Tipp"),          QStringLiteral("Check")};
     for (int i = 0; i < 8; ++i) {
         EXPECT_TRUE(page()->SectionTexts[i]->text().isEmpty()) << i;
         EXPECT_EQ(page()->SectionCaptions[i]->text(), captions.at(i));

@@ -1,7 +1,7 @@
 #include "energy/EnergyPage.h"
-#include "gui/MaskEdit.h"
 #include "energy/ReduktionFrm.h"
 #include "energy_fixture.h"
+#include "gui/MaskEdit.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -62,11 +62,11 @@ TEST_F(ReduktionDialogTest, StartsFromTheCalculatorsWeightAndFollowsEveryChange)
         d->Button1->click();
     });
     p->ReduktionBtn->click();
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("Reduktionsdiät"), QStringLiteral("2003-01-20"), QStringLiteral("500"),
-                                 QStringLiteral("75 "), QStringLiteral("70 "), QStringLiteral("01.04.2003"),
-                                 QStringLiteral("01.04.2003"), QStringLiteral("01.04.2003"),
-                                 QStringLiteral("12.03.2003"), QStringLiteral("20.01.2003"),
-                                 QStringLiteral("29.11.2002"), QStringLiteral("12.04.2003")}));
+    EXPECT_EQ(seen,
+              (QStringList{QStringLiteral("Reduktionsdiät"), QStringLiteral("2003-01-20"), QStringLiteral("500"),
+                           QStringLiteral("75 "), QStringLiteral("70 "), QStringLiteral("01.04.2003"),
+                           QStringLiteral("01.04.2003"), QStringLiteral("01.04.2003"), QStringLiteral("12.03.2003"),
+                           QStringLiteral("20.01.2003"), QStringLiteral("29.11.2002"), QStringLiteral("12.04.2003")}));
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 

@@ -1,5 +1,5 @@
-#include "core/sourcedata.h"
 #include "core/clock.h"
+#include "core/sourcedata.h"
 #include "core/textfile.h"
 #include "gui/info_test_support.h"
 #include "report/PrintTable.h"
@@ -42,8 +42,8 @@ protected:
         rows << QStringList{QStringLiteral("Vitamin C"), QStringLiteral("µg"), QStringLiteral("100000"),
                             QStringLiteral("100000"), QStringLiteral("100 %")};
         for (int i = 3; i < 26; ++i)
-            rows << QStringList{QStringLiteral("Stoff ") + QString::number(i), QStringLiteral("g"),
-                                QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0 %")};
+            rows << QStringList{QStringLiteral("Stoff ") + QString::number(i), QStringLiteral("g"), QStringLiteral("0"),
+                                QStringLiteral("1"), QStringLiteral("0 %")};
         return rows;
     }
 };
@@ -101,12 +101,13 @@ TEST_F(ReportPreviewTest, ExportsReadBackAsTheyWerePrinted)
     EXPECT_EQ(boxes.texts(QStringLiteral("save")),
               (QStringList{QStringLiteral("Als CSV speichern"), QStringLiteral("Als RTF speichern"),
                            QStringLiteral("Als PDF speichern")}));
-    EXPECT_TRUE(boxes.texts(QStringLiteral("error")).isEmpty()) << boxes.texts(QStringLiteral("error")).join(u'\n').toStdString();
+    EXPECT_TRUE(boxes.texts(QStringLiteral("error")).isEmpty())
+        << boxes.texts(QStringLiteral("error")).join(u'\n').toStdString();
 
     const QList<QStringList> back = readCsv(decodeWindows1252(fileBytes(csv)));
     ASSERT_EQ(back.size(), 27);
-    EXPECT_EQ(back.at(0), (QStringList{QStringLiteral("Inhaltsstoffe"), QStringLiteral("Einheit"), QStringLiteral("Ist"),
-                                       QStringLiteral("Soll"), QStringLiteral("Prozent")}));
+    EXPECT_EQ(back.at(0), (QStringList{QStringLiteral("Inhaltsstoffe"), QStringLiteral("Einheit"),
+                                       QStringLiteral("Ist"), QStringLiteral("Soll"), QStringLiteral("Prozent")}));
     for (int i = 0; i < 26; ++i)
         EXPECT_EQ(back.at(i + 1), resultLines().at(i)) << i;
     EXPECT_TRUE(fileBytes(csv).contains("Unges. Fetts\xe4uren;mg;0,25;50000;0 %\r\n"));

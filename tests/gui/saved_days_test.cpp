@@ -130,7 +130,8 @@ TEST_F(SavedDaysTest, SaveRefusals)
     });
     page().SaveBtn->click();
     EXPECT_EQ(boxes.texts(QStringLiteral("message")),
-              (QStringList{QStringLiteral("Das Datum ist ungültig."), QStringLiteral("Es wurde keine Bezeichnung eingetragen."),
+              (QStringList{QStringLiteral("Das Datum ist ungültig."),
+                           QStringLiteral("Es wurde keine Bezeichnung eingetragen."),
                            QStringLiteral("Ändern Sie bitte die Bezeichnung!")}));
     EXPECT_EQ(boxes.texts(QStringLiteral("dlg")),
               QStringList{QStringLiteral("Ein Datensatz mit einer solchen Bezeichnung existiert bereits.\n\n"
@@ -177,11 +178,14 @@ TEST_F(SavedDaysTest, LoadDialogSortsDeletesAndCancels)
     const QStringList day = intake();
 
     whenModal<LoadDlg>([this](LoadDlg *d) {
-        EXPECT_EQ(gridNames(d), (QStringList{QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mitte")}));
+        EXPECT_EQ(gridNames(d),
+                  (QStringList{QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mitte")}));
         d->ByNameRadio->click();
-        EXPECT_EQ(gridNames(d), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Mitte"), QStringLiteral("Zeta")}));
+        EXPECT_EQ(gridNames(d),
+                  (QStringList{QStringLiteral("Alpha"), QStringLiteral("Mitte"), QStringLiteral("Zeta")}));
         d->ByDateRadio->click();
-        EXPECT_EQ(gridNames(d), (QStringList{QStringLiteral("Zeta"), QStringLiteral("Mitte"), QStringLiteral("Alpha")}));
+        EXPECT_EQ(gridNames(d),
+                  (QStringList{QStringLiteral("Zeta"), QStringLiteral("Mitte"), QStringLiteral("Alpha")}));
         // Declined, then confirmed deletion of the selected row.
         d->DBGrid1->selectRow(1);
         boxes.buttonAnswers.enqueue(gui::Dialogs::No);

@@ -1,22 +1,22 @@
 #include "app/ZudorMainFrm.h"
 #include "fooddb/FoodPage.h"
 #include "fooddb/SearchFrm.h"
-#include "info/SingleFoodView.h"
 #include "gui/sortedcombobox.h"
+#include "info/SingleFoodView.h"
 #include "store/tables.h"
 #include "support/programtest.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QAbstractItemView>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace torval;
 
@@ -74,8 +74,9 @@ TEST_F(SearchTest, SeveralMatchesOpenTheResultsInResultOrder)
         dlg->ListBox->setCurrentRow(2);
         dlg->Button1->click();
     });
-    EXPECT_EQ(listed, (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Bratapfel"), QStringLiteral("Apfelsaft"),
-                                   QStringLiteral("Apfel, roh"), QStringLiteral("Apfelsine")}));
+    EXPECT_EQ(listed,
+              (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Bratapfel"), QStringLiteral("Apfelsaft"),
+                           QStringLiteral("Apfel, roh"), QStringLiteral("Apfelsine")}));
     EXPECT_EQ(page->KategorieCombo->currentText(), QStringLiteral("Getränke"));
     EXPECT_EQ(shown(), QStringLiteral("Apfelsaft"));
     EXPECT_EQ(page->SearchEdit->text(), QStringLiteral("Apfelsaft"));

@@ -1,7 +1,7 @@
 #include "core/catalogue.h"
 #include "fooddb/FoodPage.h"
-#include "gui/sortedcombobox.h"
 #include "gui/info_test_support.h"
+#include "gui/sortedcombobox.h"
 #include "info/BarGauge.h"
 #include "info/LinkLabel.h"
 #include "info/NutrientDetailsPage.h"
@@ -44,9 +44,9 @@ TEST_F(SingleFoodViewTest, StartUpShowsTheFirstFoodWithUnitsKilojoulesAndBars)
     EXPECT_EQ(value(u"Energie"), QStringLiteral("322"));
     EXPECT_EQ(view()->KJValueLabel->text(), QStringLiteral("1346")); // 1345,96
     EXPECT_EQ(view()->KJUnitLabel->text(), QStringLiteral("kJ"));
-    EXPECT_EQ(bar(u"Energie"), 36);                                   // 322 × 100 / 884 = 36,4
+    EXPECT_EQ(bar(u"Energie"), 36); // 322 × 100 / 884 = 36,4
     EXPECT_EQ(value(u"Eiweiss"), QStringLiteral("15,9"));
-    EXPECT_EQ(bar(u"Eiweiss"), 19);                                   // 18,93
+    EXPECT_EQ(bar(u"Eiweiss"), 19); // 18,93
     EXPECT_EQ(value(u"Eisen"), QStringLiteral("2730"));
     EXPECT_EQ(view()->Units[column(u"Eisen")]->text(), QStringLiteral("µg"));
     EXPECT_EQ(view()->Units[column(u"Energie")]->text(), QStringLiteral("kcal"));

@@ -1,8 +1,8 @@
 #include "energy/EnergyPage.h"
-#include "gui/MaskEdit.h"
-#include "gui/RadioGroup.h"
 #include "energy/SportFrm.h"
 #include "energy_fixture.h"
+#include "gui/MaskEdit.h"
+#include "gui/RadioGroup.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -84,12 +84,13 @@ TEST_F(SportDialogTest, AddingTheSameActivityAgainReplacesItAtTheEnd)
         shown = rows(d);
         d->DoItBtn->click();
     });
-    EXPECT_EQ(activities, (QStringList{QStringLiteral("Badminton"), QStringLiteral("Gehen"), QStringLiteral("Tennis")}));
+    EXPECT_EQ(activities,
+              (QStringList{QStringLiteral("Badminton"), QStringLiteral("Gehen"), QStringLiteral("Tennis")}));
     // Gehen: 45 x 0,0612 x 80 = 220,32; Tennis: 60 x 0,12775 x 80 = 613,2.
-    EXPECT_EQ(shown, (QList<QStringList>{{QStringLiteral("Gehen"), QStringLiteral("45"), QStringLiteral("220"),
-                                          QStringLiteral("1")},
-                                         {QStringLiteral("Tennis"), QStringLiteral("60"), QStringLiteral("613"),
-                                          QStringLiteral("2")}}));
+    EXPECT_EQ(shown,
+              (QList<QStringList>{
+                  {QStringLiteral("Gehen"), QStringLiteral("45"), QStringLiteral("220"), QStringLiteral("1")},
+                  {QStringLiteral("Tennis"), QStringLiteral("60"), QStringLiteral("613"), QStringLiteral("2")}}));
     EXPECT_EQ(w->runState().sportList(), QStringLiteral("45;220;1#60;613;2#"));
     EXPECT_EQ(w->runState().sportEnergy(), Fixed4::fromDouble(833));
     // The calculator took the sport in: 7 x 112 + 833.
@@ -204,8 +205,8 @@ TEST_F(SportDialogTest, MissingActivityTableStillShowsTheUsersEntries)
     EXPECT_EQ(boxes.texts(QStringLiteral("message")),
               QStringList{QStringLiteral("Tabelle mit den Sportdaten konnte nicht geöffnet werden.")});
     EXPECT_EQ(offered, 0);
-    EXPECT_EQ(shown, (QList<QStringList>{{QString(), QStringLiteral("30"), QStringLiteral("307"),
-                                          QStringLiteral("2")}}));
+    EXPECT_EQ(shown,
+              (QList<QStringList>{{QString(), QStringLiteral("30"), QStringLiteral("307"), QStringLiteral("2")}}));
     EXPECT_EQ(w->runState().sportList(), QStringLiteral("30;307;2#"));
     EXPECT_EQ(w->runState().sportEnergy(), Fixed4::fromDouble(307));
 }

@@ -1,9 +1,9 @@
 #include "app/PassRequestFrm.h"
 #include "app/User2Frm.h"
 #include "energy/EnergyPage.h"
+#include "energy_fixture.h"
 #include "gui/MaskEdit.h"
 #include "gui/RadioGroup.h"
-#include "energy_fixture.h"
 #include "store/users.h"
 
 #include <QCheckBox>

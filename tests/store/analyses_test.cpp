@@ -110,10 +110,10 @@ TEST_F(AnalysesTest, AFailureInTheMiddleLeavesTheOldStateWhole)
     saveAnalysis(tables, header(QStringLiteral("Montag")), {QStringLiteral("Reis;80"), QStringLiteral("Eigelb;20")},
                  false);
     // The disk fills up after the first line of the new analysis.
-    tables.db().exec(QStringLiteral(
-        "CREATE TEMP TRIGGER full BEFORE INSERT ON \"Analyse_Link.adt\" "
-        "WHEN (SELECT count(*) FROM \"Analyse_Link.adt\" WHERE Rezept_Nr = NEW.Rezept_Nr) >= 1 "
-        "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END"));
+    tables.db().exec(
+        QStringLiteral("CREATE TEMP TRIGGER full BEFORE INSERT ON \"Analyse_Link.adt\" "
+                       "WHEN (SELECT count(*) FROM \"Analyse_Link.adt\" WHERE Rezept_Nr = NEW.Rezept_Nr) >= 1 "
+                       "BEGIN SELECT RAISE(ABORT, 'Datenträger voll'); END"));
     EXPECT_THROW(saveAnalysis(tables, header(QStringLiteral("Montag")), kDay, true), Error);
     EXPECT_THROW(saveAnalysis(tables, header(QStringLiteral("Neu")), kDay, false), Error);
     tables.db().exec(QStringLiteral("DROP TRIGGER full"));
@@ -157,8 +157,8 @@ TEST_F(AnalysesTest, DayInputsComeFromTheTablesWithoutMovingTheirRecords)
 {
     tables.NMTable.last();
     const qint64 food = tables.NMTable.recordId();
-    const RecalcResult r = recalcDay(tables, {QStringLiteral("apfel, roh;250"), QStringLiteral("Marsriegel;1")}, false,
-                                     Fixed4());
+    const RecalcResult r =
+        recalcDay(tables, {QStringLiteral("apfel, roh;250"), QStringLiteral("Marsriegel;1")}, false, Fixed4());
     ASSERT_FALSE(r.error);
     EXPECT_EQ(tables.NMTable.recordId(), food);
     // The first "Apfel, roh" in record order (52 kcal), not the one of the

@@ -110,7 +110,8 @@ TEST(DatabaseFile, AnotherProgramsDatabaseIsRefused)
 {
     QTemporaryDir dir;
     rawExec(dir.path(), "CREATE TABLE kunden (name TEXT)");
-    EXPECT_TRUE(openFailure(dir.path(), Database::Mode::ReadWrite).contains(QStringLiteral("keine Datenbank dieses Programms")));
+    EXPECT_TRUE(openFailure(dir.path(), Database::Mode::ReadWrite)
+                    .contains(QStringLiteral("keine Datenbank dieses Programms")));
     // The data build does not take it over either.
     EXPECT_THROW(Database(dir.path(), Database::Mode::Create), Error);
 }
@@ -159,7 +160,8 @@ TEST(DatabaseFile, OlderVersionGetsItsMissingColumnsAndKeepsItsData)
                            "UPDATE _meta SET value = '2' WHERE key = 'schema_version'");
     // Read-only it cannot be brought up to date, and is not changed.
     const QByteArray before = hashOf(dbPath(dir.dataDir()));
-    EXPECT_TRUE(openFailure(dir.dataDir(), Database::Mode::ReadOnly).contains(QStringLiteral("fehlt das Feld SportStr")));
+    EXPECT_TRUE(
+        openFailure(dir.dataDir(), Database::Mode::ReadOnly).contains(QStringLiteral("fehlt das Feld SportStr")));
     EXPECT_EQ(hashOf(dbPath(dir.dataDir())), before);
 
     Tables t(dir.dataDir());

@@ -101,7 +101,8 @@ TEST_F(TableTest, CategoryFilterWalksOneCategoryThenOffReturnsToFirstRecord)
     Table &nm = tables.NMTable;
     nm.setFilter(QStringLiteral("Kategorie='Käse'"));
     nm.setFiltered(true);
-    EXPECT_EQ(walk(nm, QStringLiteral("Nahrungsmittel")), (QStringList{QStringLiteral("Bergkäse"), QStringLiteral("Bergkäse")}));
+    EXPECT_EQ(walk(nm, QStringLiteral("Nahrungsmittel")),
+              (QStringList{QStringLiteral("Bergkäse"), QStringLiteral("Bergkäse")}));
     EXPECT_EQ(distinctNames(nm, QStringLiteral("Nahrungsmittel")), QStringList{QStringLiteral("Bergkäse")});
     nm.setFilter(QString());
     nm.setFiltered(false);
@@ -334,8 +335,10 @@ TEST_F(TableTest, LikeKeepsItsWildcardsAndComparesCaseExactly)
             out << q.asString(QStringLiteral("Nahrungsmittel"));
         return out;
     };
-    EXPECT_EQ(names(QStringLiteral("%pfel,%")), (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Apfel, roh")}));
-    EXPECT_EQ(names(QStringLiteral("Ap_el,%")), (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Apfel, roh")}));
+    EXPECT_EQ(names(QStringLiteral("%pfel,%")),
+              (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Apfel, roh")}));
+    EXPECT_EQ(names(QStringLiteral("Ap_el,%")),
+              (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Apfel, roh")}));
     EXPECT_EQ(names(QStringLiteral("%n_l")), QStringList{QStringLiteral("Olivenöl")}); // _ is one character, ö too
     EXPECT_EQ(names(QStringLiteral("Reis")), QStringList{QStringLiteral("Reis")});
     EXPECT_EQ(names(QStringLiteral("reis")), QStringList());

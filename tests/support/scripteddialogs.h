@@ -21,9 +21,9 @@ public:
     };
 
     QList<Shown> shown;
-    QQueue<Button> buttonAnswers;           // for messageDlg; default: first offered of Yes, Ok
-    QQueue<std::optional<QString>> inputs;  // for inputQuery; default: cancelled
-    QQueue<QString> fileNames;              // for file dialogs; default: cancelled
+    QQueue<Button> buttonAnswers;          // for messageDlg; default: first offered of Yes, Ok
+    QQueue<std::optional<QString>> inputs; // for inputQuery; default: cancelled
+    QQueue<QString> fileNames;             // for file dialogs; default: cancelled
 
     void showMessage(const QString &text) override { shown.append({QStringLiteral("message"), text}); }
     void showError(const QString &text) override { shown.append({QStringLiteral("error"), errorText(text)}); }
