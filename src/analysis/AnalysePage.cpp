@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -210,12 +211,13 @@ void AnalysePage::buildUi()
     NSListBox->setAccessibleName(QStringLiteral("Ergebnis des Tages"));
     for (int c = 2; c < 5; ++c)
         NSListBox->headerItem()->setTextAlignment(c, kRight);
-    // Every column as wide as its texts; a total too long for the list
-    // brings a scroll bar instead of being cut.
+    // Every column at least as wide as its texts: the list is always wide
+    // enough for them (fitResultList), and space beyond goes to the captions.
     NSListBox->header()->setStretchLastSection(false);
-    for (int c = 0; c < 5; ++c)
+    NSListBox->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < 5; ++c)
         NSListBox->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    NSListBox->setMinimumWidth(362);
+    NSListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto *right = new QVBoxLayout;
     right->setSpacing(3);
@@ -229,8 +231,10 @@ void AnalysePage::buildUi()
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(5);
     layout->addLayout(left);
+    // The intake list takes what the result list leaves; a wider window is
+    // shared by both.
     layout->addLayout(middle, 1);
-    layout->addLayout(right, 0);
+    layout->addLayout(right, 1);
     for (QGroupBox *box : {static_cast<QGroupBox *>(panel), actions}) {
         // At least 200 pixels, wider where a larger font needs it.
         box->setMinimumWidth(200);
@@ -330,6 +334,23 @@ void AnalysePage::showResults(const QStringList &lines)
         for (int c = 0; c < 5; ++c)
             item->setText(c, rows.at(i).value(c));
     }
+    fitResultList();
+}
+
+void AnalysePage::fitResultList()
+{
+    // As wide as the widest text of each column, so that no total, however
+    // large, pushes "Prozent" out of sight.
+    const QFontMetrics metrics(NSListBox->font());
+    const int padding = 2 * NSListBox->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, NSListBox) + 8;
+    int width = 2 * NSListBox->frameWidth() + NSListBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    for (int c = 0; c < NSListBox->columnCount(); ++c) {
+        int column = NSListBox->header()->sectionSizeHint(c);
+        for (int i = 0; i < NSListBox->topLevelItemCount(); ++i)
+            column = std::max(column, metrics.horizontalAdvance(NSListBox->topLevelItem(i)->text(c)) + padding);
+        width += column;
+    }
+    NSListBox->setMinimumWidth(width);
 }
 
 void AnalysePage::AddBtnClick()

@@ -106,6 +106,7 @@ private:
     void showIntakeLine(int index);
     int selectedLine() const;
     void showResults(const QStringList &lines);
+    void fitResultList();
     QString programDir() const;
 
     store::Tables &m_tables;

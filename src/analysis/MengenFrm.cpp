@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QTabBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -29,7 +31,12 @@ TMengenForm::TMengenForm(QWidget *parent) : QDialog(parent)
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setUsesScrollButtons(true);
+    // Ten captions do not fit one row of tabs: a list of the pages beside
+    // them chooses the page instead.
+    PageControl1->tabBar()->hide();
+    PageList = new QListWidget(this);
+    PageList->setObjectName(QStringLiteral("PageList"));
+    PageList->setAccessibleName(QStringLiteral("Seiten"));
     const auto &pages = measurePages();
     for (int p = 0; p < kMeasurePageCount; ++p) {
         const MeasurePage &page = pages[std::size_t(p)];
@@ -57,7 +64,12 @@ TMengenForm::TMengenForm(QWidget *parent) : QDialog(parent)
         connect(list, &QTreeWidget::itemSelectionChanged, this, [this, p] { ListViewClick(p); });
         ListViews << list;
         PageControl1->addTab(list, page.caption);
+        PageList->addItem(page.caption);
     }
+    PageList->setCurrentRow(0);
+    PageList->setFixedWidth(PageList->sizeHintForColumn(0) + 2 * PageList->frameWidth() + 12);
+    connect(PageList, &QListWidget::currentRowChanged, PageControl1, &QTabWidget::setCurrentIndex);
+    connect(PageControl1, &QTabWidget::currentChanged, PageList, [this](int page) { PageList->setCurrentRow(page); });
 
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
@@ -96,11 +108,14 @@ TMengenForm::TMengenForm(QWidget *parent) : QDialog(parent)
     buttons->addStretch(1);
     buttons->addWidget(TakeItBtn);
     buttons->addWidget(CloseBtn);
+    auto *paged = new QHBoxLayout;
+    paged->addWidget(PageList);
+    paged->addWidget(PageControl1, 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(PageControl1, 1);
+    layout->addLayout(paged, 1);
     layout->addLayout(amount);
     layout->addLayout(buttons);
-    setFixedSize(600, 420);
+    setFixedSize(std::max(660, sizeHint().width()), 440);
 }
 
 int TMengenForm::multiplier() const

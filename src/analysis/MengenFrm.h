@@ -4,6 +4,7 @@
 #include <QList>
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -29,6 +30,7 @@ public:
     void ListViewClick(int page);
 
     QTabWidget *PageControl1;
+    QListWidget *PageList; // chooses the page of PageControl1
     QList<QTreeWidget *> ListViews; // ListView1 .. ListView10
     QSpinBox *SpinEdit1;
     QLabel *Label1;

@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
@@ -177,8 +178,9 @@ void TZudorMainForm::buildUi()
 
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    // All eight captions stay visible at the window's starting width.
-    PageControl1->setUsesScrollButtons(false);
+    // All eight captions are visible from the window's starting width on;
+    // a narrower window scrolls the tabs.
+    PageControl1->setUsesScrollButtons(true);
     PageControl1->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 3px 3px; border: 1px solid #b4b4b4; border-bottom: none;"
                        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e6e6e6; }"
@@ -205,7 +207,8 @@ void TZudorMainForm::buildUi()
     statusBar()->addWidget(StatusPanel2);
 
     resize(792, 599);
-    // Smaller than this the pages cannot show their controls.
+    // Below this the window shows too little; a page that needs more room
+    // than the window has scrolls.
     setMinimumSize(640, 480);
     if (const QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
@@ -263,7 +266,15 @@ void TZudorMainForm::buildPages()
         else
             page = placeholderPage(QString::fromUtf16(p.name), QString::fromUtf16(p.helpButton), p.helpTopic,
                                    p.notYet ? QString::fromUtf16(p.notYet) : QString());
-        PageControl1->addTab(page, QString::fromUtf16(p.caption));
+        // A window smaller than a page needs (a small screen, a large font
+        // or scaling) scrolls the page instead of squeezing its controls.
+        auto *scroll = new QScrollArea(PageControl1);
+        scroll->setObjectName(QString::fromUtf16(p.name) + QStringLiteral("Scroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(page);
+        m_pages.append(page);
+        PageControl1->addTab(scroll, QString::fromUtf16(p.caption));
     }
     PageControl1->setCurrentIndex(4);
 }
@@ -434,7 +445,7 @@ void TZudorMainForm::connectPages()
     connect(DetailsPage, &info::NutrientDetailsPage::bestListRequested, this, [this](int index) {
         gui::guarded([&] {
             // Label9Click: the same position in the best list's chooser.
-            PageControl1->setCurrentWidget(BestListPage);
+            showPage(BestListPage);
             BestListPage->NSCombo->selectSilently(index);
             BestListPage->NSComboChange();
         });
@@ -444,11 +455,23 @@ void TZudorMainForm::connectPages()
     gui::onClick(FoodPage->SpeedButton5, [this] { info::SpeedButton5Click(this); });
 }
 
+void TZudorMainForm::showPage(QWidget *page)
+{
+    const int index = int(m_pages.indexOf(page));
+    if (index >= 0)
+        PageControl1->setCurrentIndex(index);
+}
+
+QWidget *TZudorMainForm::currentPage() const
+{
+    return m_pages.value(PageControl1->currentIndex());
+}
+
 void TZudorMainForm::showNutrientDetails(const QString &column)
 {
     if (!DetailsPage || !DetailsPage->selectColumn(column))
         return;
-    PageControl1->setCurrentWidget(DetailsPage);
+    showPage(DetailsPage);
     DetailsPage->NSComboBoxChange();
 }
 
@@ -456,7 +479,7 @@ void TZudorMainForm::Label41Click(const QString &caption)
 {
     if (!DetailsPage)
         return;
-    PageControl1->setCurrentWidget(DetailsPage);
+    showPage(DetailsPage);
     if (DetailsPage->selectCaption(caption))
         DetailsPage->NSComboBoxChange();
 }
@@ -465,7 +488,7 @@ void TZudorMainForm::showFoodOnSingleFoodPage(const QString &name)
 {
     if (!FoodPage)
         return;
-    PageControl1->setCurrentWidget(FoodPage);
+    showPage(FoodPage);
     FoodPage->SearchEdit->setText(name);
     FoodPage->SearchBtnClick();
 }

@@ -2,6 +2,7 @@
 
 #include "core/runstate.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
@@ -97,6 +98,12 @@ public:
     bool firstShowPending() const { return m_firstShow; }
     void setFirstShowPending(bool pending) { m_firstShow = pending; }
 
+    // Makes the page (the widget of the page, not its position) the active
+    // page; the page shown.
+    void showPage(QWidget *page);
+    QWidget *currentPage() const;
+    QWidget *page(int index) const { return m_pages.value(index); }
+
     // The parts of the window, for the tests.
     QTabWidget *pageControl() const { return PageControl1; }
     QLabel *userLabel() const { return UserLabel; }
@@ -142,6 +149,7 @@ private:
     bool m_activated = false;
     bool m_shutDown = false;
     std::unique_ptr<editor::TRichMainForm> m_richMainForm;
+    QList<QWidget *> m_pages; // in page order, each inside its scroll area
 
     QTabWidget *PageControl1 = nullptr;
     QLabel *UserLabel = nullptr;

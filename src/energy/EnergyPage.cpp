@@ -133,28 +133,36 @@ EnergyPage::EnergyPage(store::Database &db, RunState &run, QWidget *parent) : QW
                                 QStringLiteral("weitere sportliche Tätigkeiten eintragen"), more);
     ReduktionBtn =
         gui::namedButton(QStringLiteral("ReduktionBtn"), QStringLiteral("Reduktionsdiät berechnen"), QString(), more);
-    auto *ml = new QHBoxLayout(more);
-    ml->addWidget(SportBtn);
-    ml->addWidget(ReduktionBtn);
-    ml->addStretch();
+    auto *moreButtons = new QHBoxLayout;
+    moreButtons->addWidget(SportBtn);
+    moreButtons->addWidget(ReduktionBtn);
+    moreButtons->addStretch();
+    auto *ml = new QVBoxLayout(more);
 
     BtnHelp4 = gui::helpButton(QStringLiteral("BtnHelp4"), 8, this);
+
+    SportLabel = namedLabel(QStringLiteral("SportLabel"), QString(), more);
+    ml->addWidget(SportLabel);
+    ml->addLayout(moreButtons);
 
     auto *right = new QVBoxLayout;
     right->addWidget(result);
     right->addWidget(more);
     right->addStretch();
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(input);
+    top->addLayout(right, 1);
     auto *helpRow = new QHBoxLayout;
     helpRow->addStretch();
     helpRow->addWidget(BtnHelp4);
-    right->addLayout(helpRow);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buildExplanation(), 1);
+    layout->addLayout(helpRow);
 
-    auto *left = new QVBoxLayout;
-    left->addWidget(input);
-    left->addStretch();
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    connect(&m_run, &RunState::changed, this, &EnergyPage::showSport);
+    showSport();
 
     auto recompute = [this] { gui::guarded([this] { GewichtEditChange(); }); };
     connect(GewichtEdit, &gui::MaskEdit::changed, this, recompute);
@@ -164,6 +172,59 @@ EnergyPage::EnergyPage(store::Database &db, RunState &run, QWidget *parent) : QW
     connect(SumKcalCheckBox, &QCheckBox::toggled, this, [this] { gui::guarded([this] { SumKcalCheckBoxClick(); }); });
     gui::onClick(SportBtn, this, &EnergyPage::SportBtnClick);
     gui::onClick(ReduktionBtn, this, &EnergyPage::ReduktionBtnClick);
+}
+
+QWidget *EnergyPage::buildExplanation()
+{
+    // How the three values come about, in words and with the factors the
+    // calculator uses, so that the numbers above can be followed by hand.
+    auto *box = new QGroupBox(QStringLiteral("So wird gerechnet"), this);
+    box->setObjectName(QStringLiteral("BerechnungPanel"));
+    auto *text = namedLabel(
+        QStringLiteral("BerechnungLabel"),
+        QStringLiteral("<p><b>Grundumsatz</b> – die Energie, die der Körper in Ruhe braucht: Körpergewicht in kg × 24 "
+                       "kcal; für Frauen geteilt durch 1,1.</p>"
+                       "<p><b>Arbeitsumsatz</b> – die Energie für die körperliche Tätigkeit: Stundenzahl der "
+                       "gewählten Tätigkeit × kcal je Stunde (Tabelle), dazu die Energie der sportlichen "
+                       "Aktivitäten.</p>"
+                       "<p><b>Gesamtumsatz</b> – Grundumsatz + Arbeitsumsatz, der Energiebedarf eines Tages.</p>"),
+        box);
+    text->setWordWrap(true);
+    text->setTextFormat(Qt::RichText);
+
+    auto *factors = new QGridLayout;
+    factors->setHorizontalSpacing(16);
+    QFont bold = font();
+    bold.setBold(true);
+    const QStringList heads = {QStringLiteral("kcal je Stunde"), QStringLiteral("männlich"),
+                               QStringLiteral("weiblich")};
+    for (int c = 0; c < heads.size(); ++c) {
+        auto *h = new QLabel(heads.at(c), box);
+        h->setFont(bold);
+        factors->addWidget(h, 0, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    }
+    const QStringList &levels = activityNames();
+    for (int level = 0; level < levels.size(); ++level) {
+        factors->addWidget(new QLabel(levels.at(level), box), level + 1, 0);
+        for (int sex : {kMale, kFemale})
+            factors->addWidget(new QLabel(formatGeneral(activityFactor(level, sex)), box), level + 1, sex + 1,
+                               Qt::AlignRight);
+    }
+    factors->setColumnStretch(3, 1);
+
+    auto *l = new QHBoxLayout(box);
+    l->addWidget(text, 3);
+    l->addSpacing(12);
+    l->addLayout(factors, 2);
+    return box;
+}
+
+void EnergyPage::showSport()
+{
+    const Fixed4 kcal = m_run.sportEnergy();
+    SportLabel->setText(kcal == Fixed4() ? QStringLiteral("Keine sportlichen Aktivitäten eingetragen.")
+                                         : QStringLiteral("Sportliche Aktivitäten: ") + kcal.toString()
+                                               + QStringLiteral(" kcal am Tag"));
 }
 
 void EnergyPage::updateUserLabel()

@@ -71,9 +71,12 @@ public:
     QPushButton *SportBtn;
     QPushButton *ReduktionBtn;
     QPushButton *BtnHelp4;
+    QLabel *SportLabel; // the sport energy in force
 
 private:
     void updateUserLabel();
+    QWidget *buildExplanation();
+    void showSport();
 
     store::Database &m_db;
     RunState &m_run;

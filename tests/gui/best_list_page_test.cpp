@@ -159,7 +159,7 @@ TEST_F(BestListPageTest, ClickOnAFoodShowsItOnTheSingleFoodPage)
 {
     start();
     pick(QStringLiteral("Vitamin C"));
-    w->pageControl()->setCurrentWidget(page());
+    w->showPage(page());
     QTest::mouseClick(page()->NMLabels[0], Qt::LeftButton);
     EXPECT_EQ(currentPage(), QStringLiteral("TabSheet1"));
     EXPECT_EQ(w->foodPage()->SearchEdit->text(), QStringLiteral("Apfelsine"));

@@ -63,7 +63,7 @@ protected:
 
 TEST_F(EnergyPageTest, TheCaptionsAndDefaults)
 {
-    EXPECT_EQ(w->pageControl()->widget(3), p);
+    EXPECT_EQ(w->page(3), p);
     EXPECT_EQ(p->objectName(), QStringLiteral("TabSheet4"));
     EXPECT_EQ(values(), (QStringList{QStringLiteral("1800"), QStringLiteral("784"), QStringLiteral("2584")}));
     EXPECT_EQ(w->runState().calculatorTotal(), Fixed4::fromDouble(2584));

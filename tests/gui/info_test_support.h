@@ -49,7 +49,7 @@ protected:
         return *w;
     }
     store::Tables &tables() { return *w->tables(); }
-    QString currentPage() const { return w->pageControl()->currentWidget()->objectName(); }
+    QString currentPage() const { return w->currentPage()->objectName(); }
     // Rows of PRINT.ADT, Text1 ... Text5 each.
     QList<QStringList> printRows()
     {

@@ -141,7 +141,7 @@ TEST_F(SearchTest, CategoryListsDuplicateNamesOnceAndShowsTheFirstAlphabetically
 
 TEST_F(SearchTest, EnterAnywhereOnThePagePressesTheSearchButton)
 {
-    w->pageControl()->setCurrentWidget(page);
+    w->showPage(page);
     page->SearchEdit->setText(QStringLiteral("Weintr"));
     page->ProduktCombo->setFocus();
     QTest::keyClick(page->ProduktCombo, Qt::Key_Return);
@@ -151,7 +151,7 @@ TEST_F(SearchTest, EnterAnywhereOnThePagePressesTheSearchButton)
 TEST_F(SearchTest, EnterInAnOpenDropDownListChoosesTheEntryAndDoesNotSearch)
 {
     w->setFirstShowPending(false);
-    w->pageControl()->setCurrentWidget(page);
+    w->showPage(page);
     w->show();
     page->KategorieCombo->setCurrentIndex(page->KategorieCombo->indexOfText(QStringLiteral("Obst")));
     page->KategorieComboChange();
@@ -176,7 +176,7 @@ TEST_F(SearchTest, EnterInAnOpenDropDownListChoosesTheEntryAndDoesNotSearch)
 TEST_F(SearchTest, EnterOnAFocusedButtonPressesThatButton)
 {
     w->setFirstShowPending(false);
-    w->pageControl()->setCurrentWidget(page);
+    w->showPage(page);
     w->show();
     QSignalSpy edit(page->EditBtn, &QPushButton::clicked);
     QSignalSpy search(page->SearchBtn, &QPushButton::clicked);

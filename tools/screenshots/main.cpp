@@ -4,6 +4,7 @@
 //   torval-screenshots DATADIR OUTDIR [WIDTHxHEIGHT]
 // QT_SCALE_FACTOR and the platform's font settings apply as usual.
 #include "analysis/AnalysePage.h"
+#include "analysis/MengenFrm.h"
 #include "app/ZudorMainFrm.h"
 #include "gui/dialogs.h"
 #include "gui/sortedcombobox.h"
@@ -11,6 +12,7 @@
 #include "store/tables.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -100,8 +102,19 @@ int main(int argc, char **argv)
     for (int i = 0; i < w.pageControl()->count(); ++i) {
         w.pageControl()->setCurrentIndex(i);
         QApplication::processEvents();
-        const QString name = QStringLiteral("%1-%2.png").arg(i + 1).arg(w.pageControl()->widget(i)->objectName());
+        const QString name = QStringLiteral("%1-%2.png").arg(i + 1).arg(w.page(i)->objectName());
         w.grab().save(QDir(args.at(2)).filePath(name));
+    }
+    // The dialogs that are shown without the tables' help.
+    const auto shoot = [&](QDialog &d) {
+        d.show();
+        QApplication::processEvents();
+        d.grab().save(QDir(args.at(2)).filePath(QStringLiteral("dialog-") + d.objectName() + QStringLiteral(".png")));
+        d.close();
+    };
+    {
+        torval::analysis::TMengenForm d(&w);
+        shoot(d);
     }
     w.shutDown();
     return 0;
