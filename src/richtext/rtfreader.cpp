@@ -608,6 +608,8 @@ void Reader::closeGroup()
     }
     if (m_stack.empty())
         return;
+    if (m_stack.size() == 1 && paragraphHasText())
+        endParagraph(); // the document ends, in the format of its last paragraph
     const Dest leaving = m_st.dest;
     m_st = std::move(m_stack.back());
     m_stack.pop_back();
