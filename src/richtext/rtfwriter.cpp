@@ -108,6 +108,13 @@ void Writer::header()
         m_out += "\\red" + QByteArray::number((c >> 16) & 0xFF) + "\\green"
             + QByteArray::number((c >> 8) & 0xFF) + "\\blue" + QByteArray::number(c & 0xFF) + ';';
     m_out += "}\r\n";
+    // Without a generator, LibreOffice takes the file for one of an older
+    // word processor and shows two blanks in a row as narrow ones.
+    m_out += "{\\*\\generator";
+    m_afterWord = true;
+    text(QStringLiteral("TORVAL Ernährungsberater;"));
+    m_out += "}\r\n";
+    m_afterWord = false;
 }
 
 void Writer::paragraph(const Paragraph &p)

@@ -128,6 +128,7 @@ TEST(RtfWriter, WritesOnlyTheChangesBetweenRuns)
               "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n"
               "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
               "{\\colortbl;\\red51\\green102\\blue153;}\r\n"
+              "{\\*\\generator TORVAL Ern\\'e4hrungsberater;}\r\n"
               "\\pard a\\b 1\\i  2\\f0\\fs24\\b0\\i0\\cf1 x\\plain\\f0 y\\plain z\\par\r\n"
               "\\pard\\fi-360\\li720\\tx720{\\pntext\\'95\\tab}{\\*\\pn\\pnlvlblt\\pnf0\\pnindent0{\\pntxtb\\'95}}"
               "Punkt\\par\r\n"
