@@ -736,6 +736,8 @@ void Reader::put(char16_t c)
 {
     if (!m_bytes.isEmpty())
         flushBytes();
+    if (c < 0x20 && c != u'\t')
+        return; // a code page's control characters have no place in a document
     switch (m_st.dest) {
     case Dest::Text:
         if (m_st.hidden)
@@ -744,12 +746,13 @@ void Reader::put(char16_t c)
             --m_pendingTabs;
             append(u'\t');
         }
-        append(c);
+        append(c == QChar::ParagraphSeparator ? char16_t(QChar::LineSeparator) : c);
         return;
     case Dest::FontTable:
         if (c == u';')
             finishFont();
-        else if (m_font.name.size() < kMaxFontName)
+        else if (m_font.name.size() < kMaxFontName && c >= 0x20 && c != QChar::LineSeparator
+                 && c != QChar::ParagraphSeparator)
             m_font.name += QChar(c);
         return;
     case Dest::ColorTable:

@@ -89,6 +89,7 @@ TEST(RtfReader, CodePages)
         {"each font's charset, \\plain back to the document's page",
          R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset204 Arial Cyr;}{\f2\fcharset238 Arial CE;}}\f0\'b3\f1\'b3\f2\'b3\plain\'b3})",
          u":³{Arial}|і{Arial Cyr}|ł{Arial CE}|³"},
+        {"font names hold no tabs or line breaks", R"({\rtf1{\fonttbl{\f0 A\tab B\u8232?;}}\f0 x})", u":x{AB}"},
         {"a font's \\cpg", R"({\rtf1{\fonttbl{\f0\cpg1253 Greek;}}\f0\'e1})", u":α{Greek}"},
         {"font names in their own charset",
          R"({\rtf1{\fonttbl{\f0\fcharset204 \'d2\'e5\'ea\'f1\'f2;}}\f0 x})", u":x{Текст}"},
@@ -111,6 +112,7 @@ TEST(RtfReader, UnicodeAndSymbols)
         {"\\uc0 skips nothing", R"({\rtf1\uc0\u8364 x})", u":€x"},
         {"\\uc holds for its group", R"({\rtf1\uc2{\uc1\u8364?}\u8364 ??z})", u":€€z"},
         {"skipping ends at a brace", R"({\rtf1\uc3\u8364{\b x}y})", u":€|x{b}|y"},
+        {"a paragraph separator is a manual line break", R"({\rtf1 a\u8233?b})", u":a\\nb"},
         {"control symbols", R"({\rtf1 a\~b\-c\_d\{\}\\})", u":a\u00A0b\u00ADc\u2011d{}\\"},
         {"typographic words", R"({\rtf1\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})",
          u":—–•‘’“”"},
@@ -199,6 +201,7 @@ TEST(RtfReader, BadInputYieldsWhatCouldBeRead)
         {"huge numbers",
          R"({\rtf1\fs99999999999999999999 a\u-999999999 b\uc2147483647 c\li-99999999999 d})",
          u"li=-2147483647:acd{1638pt}"},
+        {"a byte that a two-byte page decodes to a control character", R"({\rtf1\ansi\ansicpg932 a\'a0b})", u":ab"},
         {"not RTF at all", "Hallo Welt", u""},
         {"empty", "", u""},
     });
