@@ -12,7 +12,7 @@ bool isRtf(const QByteArray &bytes);
 
 // The document of RTF bytes. Never throws on bad input: a truncated file, a
 // missing brace or garbage yield what could be read. Time and memory grow
-// linearly with the input; groups nested deeper than 1,000 levels take the
+// linearly with the input; groups nested deeper than 1,000 levels share the
 // formatting of the 1,000th.
 //
 // Read: text in the document's code page (\ansicpg, \mac, \pc, \pca) and the
