@@ -1,6 +1,7 @@
-// Files that LibreOffice wrote from documents in its own formats (see
-// tests/fixtures/rtf/convert.sh for their sources).
+// Files that LibreOffice wrote, from documents in its own formats and from
+// one of ours (tests/fixtures/rtf/convert.sh makes them).
 #include "richtext/rtfreader.h"
+#include "richtext/rtfwriter.h"
 #include "richtext/textdocument.h"
 #include "richtext_support.h"
 
@@ -65,4 +66,25 @@ TEST(OfficeFiles, LoadIntoATextDocument)
     EXPECT_EQ(bullet.textList()->count(), 2);
     EXPECT_EQ(bullet.text(), QStringLiteral("Erster Punkt"));
     EXPECT_EQ(doc.findBlockByNumber(14).text(), QStringLiteral("Zeichen: € – “ ” 😀 ł ő ß"));
+}
+
+TEST(OfficeFiles, OurSampleAsLibreOfficeSavesIt)
+{
+    // sample_written.rtf is what our writer makes of the sample document;
+    // LibreOffice opened it and saved it again. It must hold the same text
+    // and formats, with the fonts and sizes we leave to the reader's default
+    // filled in as LibreOffice shows them.
+    const Document sample = sampleDocument();
+    ASSERT_EQ(writeRtf(sample), readFixture(QStringLiteral("sample_written.rtf")));
+
+    Document expected = sample;
+    for (Paragraph &p : expected.paragraphs) {
+        for (torval::richtext::Run &r : p.runs) {
+            if (r.format.fontFamily.isEmpty())
+                r.format.fontFamily = QStringLiteral("Arial");
+            if (r.format.pointSize == 0)
+                r.format.pointSize = 12;
+        }
+    }
+    EXPECT_EQ(readRtf(readFixture(QStringLiteral("office_resaved.rtf"))), expected);
 }

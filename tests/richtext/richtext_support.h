@@ -109,6 +109,48 @@ inline Paragraph para(const QList<Run> &runs, const ParagraphFormat &format = {}
     return p;
 }
 
+// Every attribute of the model, in a few paragraphs.
+inline Document sampleDocument()
+{
+    CharFormat arial;
+    arial.fontFamily = QStringLiteral("Arial");
+    arial.pointSize = 14;
+    arial.bold = true;
+    CharFormat red = fmt(false, true, true);
+    red.color = 0xFF0000;
+    red.fontFamily = QStringLiteral("Times New Roman");
+    red.pointSize = 10.5;
+    CharFormat black;
+    black.color = 0x000000;
+
+    ParagraphFormat centred;
+    centred.align = ParagraphFormat::Align::Center;
+    ParagraphFormat hanging;
+    hanging.align = ParagraphFormat::Align::Justify;
+    hanging.firstIndentTwips = -360;
+    hanging.leftIndentTwips = 720;
+    hanging.rightIndentTwips = 288;
+    hanging.tabStopsTwips = {1440, 2880};
+    ParagraphFormat bullet;
+    bullet.bullet = true;
+    bullet.leftIndentTwips = 360;
+    ParagraphFormat right;
+    right.align = ParagraphFormat::Align::Right;
+
+    Document doc;
+    doc.paragraphs
+        << para({{QStringLiteral("Überschrift"), arial}}, centred)
+        << para({{QStringLiteral("Normal ł€😀 "), {}}, {QStringLiteral("kursiv rot"), red},
+                 {QStringLiteral(" schwarz"), black}, {QStringLiteral("\tnach Tab\u2028neue Zeile"), {}}},
+                hanging)
+        << para({{QStringLiteral("Erster Punkt"), {}}}, bullet)
+        << para({{QStringLiteral("Zweiter "), {}}, {QStringLiteral("Punkt"), fmt(true)}}, bullet)
+        << Paragraph()
+        << para({{QStringLiteral("rechts"), arial}}, right)
+        << Paragraph();
+    return doc;
+}
+
 // A document with random text, formats and paragraph formats, drawn from
 // values that the writer must escape or switch between: unset and set fonts
 // and sizes, half points, black as a set colour, hanging indents, braces,

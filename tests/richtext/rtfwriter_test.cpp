@@ -30,52 +30,11 @@ QByteArray paragraphLine(const QString &text)
     return QByteArray();
 }
 
-Document everyAttribute()
-{
-    CharFormat arial;
-    arial.fontFamily = QStringLiteral("Arial");
-    arial.pointSize = 14;
-    arial.bold = true;
-    CharFormat red = fmt(false, true, true);
-    red.color = 0xFF0000;
-    red.fontFamily = QStringLiteral("Times New Roman");
-    red.pointSize = 10.5;
-    CharFormat black;
-    black.color = 0x000000;
-
-    ParagraphFormat centred;
-    centred.align = ParagraphFormat::Align::Center;
-    ParagraphFormat hanging;
-    hanging.align = ParagraphFormat::Align::Justify;
-    hanging.firstIndentTwips = -360;
-    hanging.leftIndentTwips = 720;
-    hanging.rightIndentTwips = 288;
-    hanging.tabStopsTwips = {1440, 2880};
-    ParagraphFormat bullet;
-    bullet.bullet = true;
-    bullet.leftIndentTwips = 360;
-    ParagraphFormat right;
-    right.align = ParagraphFormat::Align::Right;
-
-    Document doc;
-    doc.paragraphs
-        << para({{QStringLiteral("Überschrift"), arial}}, centred)
-        << para({{QStringLiteral("Normal "), {}}, {QStringLiteral("kursiv rot"), red},
-                 {QStringLiteral(" schwarz"), black}, {QStringLiteral("\tnach Tab\u2028neue Zeile"), {}}},
-                hanging)
-        << para({{QStringLiteral("Erster Punkt"), {}}}, bullet)
-        << para({{QStringLiteral("Zweiter "), {}}, {QStringLiteral("Punkt"), fmt(true)}}, bullet)
-        << Paragraph()
-        << para({{QStringLiteral("rechts"), arial}}, right)
-        << Paragraph();
-    return doc;
-}
-
 } // namespace
 
 TEST(RtfWriter, HeaderAndAsciiOnly)
 {
-    const QByteArray rtf = writeRtf(everyAttribute());
+    const QByteArray rtf = writeRtf(sampleDocument());
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
     EXPECT_TRUE(rtf.endsWith('}'));
     EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0"));
@@ -185,7 +144,7 @@ TEST(RtfWriter, FontNamesAreEscapedAndLoseSemicolons)
 
 TEST(RtfRoundTrip, EveryAttributeRunByRun)
 {
-    const Document doc = everyAttribute();
+    const Document doc = sampleDocument();
     EXPECT_EQ(readRtf(writeRtf(doc)), doc);
     EXPECT_EQ(readRtf(writeRtf(Document())), Document());
 }
